@@ -1,0 +1,48 @@
+# The two commands a newcomer needs: `make run` and `make test`. Both install what is missing first.
+JOBS ?= $(shell nproc)
+WINDOWS_TESTS ?= 1
+
+.PHONY: bootstrap run run-windows test test-linux test-windows asan tsan bench format
+
+bootstrap:
+	@./tools/bootstrap
+
+run: bootstrap
+	cmake --preset linux >/dev/null
+	cmake --build --preset linux -j $(JOBS) --target lumenrig-cli
+	./build/linux/src/app/lumenrig-cli --help
+
+run-windows: bootstrap
+	cmake --preset windows >/dev/null
+	cmake --build --preset windows -j $(JOBS) --target lumenrig-cli
+	./tools/wine-run ./build/windows/src/app/lumenrig-cli.exe --help
+
+test: bootstrap test-linux test-windows
+
+test-linux:
+	cmake --preset linux >/dev/null
+	cmake --build --preset linux -j $(JOBS)
+	ctest --preset linux -j $(JOBS)
+
+test-windows:
+	cmake --preset windows >/dev/null
+	cmake --build --preset windows -j $(JOBS)
+	ctest --preset windows -j $(JOBS)
+
+asan: bootstrap
+	cmake --preset linux-asan >/dev/null
+	cmake --build --preset linux-asan -j $(JOBS)
+	ctest --preset linux-asan -j $(JOBS)
+
+tsan: bootstrap
+	cmake --preset linux-tsan >/dev/null
+	cmake --build --preset linux-tsan -j $(JOBS)
+	ctest --preset linux-tsan -j $(JOBS)
+
+bench: bootstrap
+	cmake --preset linux-release >/dev/null
+	cmake --build --preset linux-release -j $(JOBS)
+	for b in build/linux-release/bench/*_bench; do $$b; done
+
+format:
+	find src tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i

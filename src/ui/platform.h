@@ -1,0 +1,31 @@
+#pragma once
+// The services of the windowing layer, one implementation per backend.
+#include "ui/loop.h"
+#include "ui/message_box.h"
+
+namespace ui {
+
+class Platform {
+  public:
+    virtual ~Platform() = default;
+    virtual Loop& loop() = 0;
+    virtual MessageBoxes& messageBoxes() = 0;
+};
+
+// The process-wide platform; set once by the program (or a test fixture) before elements run.
+Platform& platform();
+void setPlatform(Platform* platform);
+
+// Installs a platform for a scope and restores the previous one.
+class ScopedPlatform {
+  public:
+    explicit ScopedPlatform(Platform& p);
+    ~ScopedPlatform();
+    ScopedPlatform(const ScopedPlatform&) = delete;
+    ScopedPlatform& operator=(const ScopedPlatform&) = delete;
+
+  private:
+    Platform* previous_;
+};
+
+}  // namespace ui
