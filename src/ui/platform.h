@@ -1,5 +1,6 @@
 #pragma once
 // The services of the windowing layer, one implementation per backend.
+#include "ui/keyboard.h"
 #include "ui/loop.h"
 #include "ui/message_box.h"
 
@@ -10,6 +11,7 @@ class Platform {
     virtual ~Platform() = default;
     virtual Loop& loop() = 0;
     virtual MessageBoxes& messageBoxes() = 0;
+    virtual Keyboard& keyboard() = 0;
 };
 
 // The process-wide platform; set once by the program (or a test fixture) before elements run.
