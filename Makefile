@@ -1,6 +1,5 @@
 # The two commands a newcomer needs: `make run` and `make test`. Both install what is missing first.
 JOBS ?= $(shell nproc)
-WINDOWS_TESTS ?= 1
 
 .PHONY: bootstrap run run-windows test test-linux test-windows asan tsan bench format
 
@@ -27,7 +26,7 @@ test-linux:
 test-windows:
 	cmake --preset windows >/dev/null
 	cmake --build --preset windows -j $(JOBS)
-	ctest --preset windows -j $(JOBS)
+	./tools/with-xvfb ctest --preset windows -j $(JOBS)
 
 asan: bootstrap
 	cmake --preset linux-asan >/dev/null
