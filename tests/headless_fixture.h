@@ -17,6 +17,8 @@ class HeadlessTest : public testing::Test {
         lr::resetGlobalVars();
     }
 
+    ui::headless::HeadlessToolkit& toolkit() { return platform.headlessToolkit(); }
+
     ui::headless::VirtualLoop loop;
     ui::headless::RecordedMessageBoxes boxes;
     ui::headless::HeadlessPlatform platform{loop, boxes};

@@ -3,7 +3,7 @@
 namespace ui {
 
 class Keyboard {
-public:
+  public:
     virtual ~Keyboard() = default;
     virtual bool isKeyDown(int virtualKey) const = 0;
 };

@@ -1,8 +1,11 @@
 #pragma once
 // The services of the windowing layer, one implementation per backend.
+#include "ui/dialogs.h"
 #include "ui/keyboard.h"
 #include "ui/loop.h"
 #include "ui/message_box.h"
+#include "ui/screen.h"
+#include "ui/toolkit.h"
 
 namespace ui {
 
@@ -12,6 +15,10 @@ class Platform {
     virtual Loop& loop() = 0;
     virtual MessageBoxes& messageBoxes() = 0;
     virtual Keyboard& keyboard() = 0;
+    virtual Toolkit& toolkit() = 0;
+    virtual Dialogs& dialogs() = 0;
+    virtual Screen& screen() = 0;
+    virtual Resources& resources() = 0;
 };
 
 // The process-wide platform; set once by the program (or a test fixture) before elements run.

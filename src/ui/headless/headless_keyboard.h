@@ -7,12 +7,12 @@
 namespace ui::headless {
 
 class HeadlessKeyboard : public Keyboard {
-public:
+  public:
     bool isKeyDown(int virtualKey) const override { return down_.count(virtualKey) != 0; }
     void press(int virtualKey) { down_.insert(virtualKey); }
     void release(int virtualKey) { down_.erase(virtualKey); }
 
-private:
+  private:
     std::set<int> down_;
 };
 
