@@ -76,7 +76,7 @@ struct ListColumn {
 };
 
 struct ImageSet {
-    Image normal, hot, pressed, disabled;
+    Image normal{}, hot{}, pressed{}, disabled{};
 };
 
 // Events of a control, called on the loop's thread. Every method has an empty default.

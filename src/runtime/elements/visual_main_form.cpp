@@ -1,0 +1,99 @@
+#include "runtime/elements/visual_main_form.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "runtime/lifecycle.h"
+#include "ui/platform.h"
+
+namespace lr {
+
+namespace {
+// Every live window element, so that a closing window can close the windows it owns first.
+std::vector<THIMainForm*>& forms() {
+    static std::vector<THIMainForm*> list;
+    return list;
+}
+}  // namespace
+
+THIMainForm::THIMainForm() : THIWin(nullptr) {
+    ParentFont = false;
+    Width_ = 400;
+    Height_ = 300;
+    forms().push_back(this);
+    registerStart([this] { start(); });
+}
+
+THIMainForm::~THIMainForm() {
+    std::erase(forms(), this);
+    for (THIMainForm* form : forms())
+        if (form->Owner == this) form->Owner = nullptr;
+}
+
+std::unique_ptr<ui::Control> THIMainForm::create() {
+    if (Centered) {
+        const ui::Size screen = ui::platform().screen().size();
+        Left_ = (screen.width - Width_) / 2;
+        Top_ = (screen.height - Height_) / 2;
+    }
+    return ui::platform().toolkit().createWindow(
+        {Caption, {Left_, Top_, Width_, Height_}, BorderStyle, Color_, Owner ? &Owner->window() : nullptr});
+}
+
+void THIMainForm::applyOwn() {
+    window().setDragAnywhere(DragAnywhere);
+    if (!Icon.empty()) window().setIcon(Icon);
+}
+
+void THIMainForm::start() {
+    init();
+    fireFromUser(onCreate, TData{});
+    if (Visible) window().setVisible(true);
+}
+
+void THIMainForm::doVisible(TData& data) {
+    const bool show = isTrue(data);
+    window().setVisible(show);
+    if (show) window().bringToFront();
+}
+
+void THIMainForm::doClose(TData&) {
+    window().requestClose();
+}
+
+void THIMainForm::doCaption(TData& data) {
+    window().setText(toString(data));
+}
+
+// Owned windows close first; a secondary window only hides, the main one ends the loop.
+bool THIMainForm::closeRequested() {
+    const std::vector<THIMainForm*> all = forms();
+    for (THIMainForm* form : all)
+        if (form->Owner == this && std::find(forms().begin(), forms().end(), form) != forms().end())
+            form->window().requestClose();
+    if (!Main) {
+        window().setVisible(false);
+        return false;
+    }
+    fireFromUser(onClose, TData{});
+    ui::platform().loop().quit(0);
+    return true;
+}
+
+void THIMainForm::moved(ui::Rect) {
+    fireFromUser(onMove, TData{});
+}
+
+void THIMainForm::activated(bool on) {
+    fireFromUser(on ? onActivate : onDeactivate, TData{});
+}
+
+void THIMainForm::minimised() {
+    fireFromUser(onMinimize, TData{});
+}
+
+void THIMainForm::restored() {
+    fireFromUser(onRestore, TData{});
+}
+
+}  // namespace lr
