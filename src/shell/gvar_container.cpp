@@ -1,0 +1,81 @@
+#include "shell/gvar_container.h"
+
+#include <vector>
+
+#include "runtime/globals.h"
+#include "shell/ini_file.h"
+#include "shell/paths.h"
+
+namespace lr {
+
+namespace {
+
+struct Var {
+    std::string name;
+    std::string def;
+};
+
+std::vector<Var> parseVars(std::string_view lines) {
+    std::vector<Var> vars;
+    std::size_t pos = 0;
+    while (pos < lines.size()) {
+        std::size_t end = lines.find_first_of("\r\n", pos);
+        if (end == std::string_view::npos) end = lines.size();
+        const std::string_view line = lines.substr(pos, end - pos);
+        const std::size_t eq = line.find('=');
+        if (!line.empty()) {
+            vars.push_back({std::string(line.substr(0, eq)),
+                            eq == std::string_view::npos ? std::string() : std::string(line.substr(eq + 1))});
+        }
+        pos = end + 1;
+    }
+    return vars;
+}
+
+// The value keeps the kind the variable holds: text while unset or text, else integer or real.
+void load(const shell::IniText& ini, const std::string& section, const Var& var) {
+    TData& slot = globalVar(var.name);
+    switch (slot.kind) {
+        case kind::Null:
+        case kind::String:
+            slot = makeString(ini.readString(section, var.name, var.def));
+            break;
+        case kind::Integer:
+            slot = makeInteger(ini.readInteger(section, var.name, parseInteger(var.def)));
+            break;
+        case kind::Real:
+            slot = makeReal(parseReal(ini.readString(section, var.name, var.def)));
+            break;
+        default:
+            break;
+    }
+}
+
+}  // namespace
+
+THIGVarContainer::Target THIGVarContainer::target(TData& data) {
+    Target t;
+    t.file = shell::expandPath(readString(data, FileName, FileName_));
+    t.section = readString(data, Section, Section_);
+    return t;
+}
+
+void THIGVarContainer::doLoad(TData& data) {
+    const Target t = target(data);
+    const shell::IniText ini = shell::iniLoad(t.file);
+    for (const Var& var : parseVars(Vars))
+        load(ini, t.section, var);
+    forwardNull(data, onLoad);
+}
+
+// All variables go to the file in one write; a name that cannot be a key is left out.
+void THIGVarContainer::doSave(TData& data) {
+    const Target t = target(data);
+    shell::iniUpdate(t.file, [&](shell::IniText& ini) {
+        for (const Var& var : parseVars(Vars))
+            ini.set(t.section, var.name, toString(globalVar(var.name)));
+        return true;
+    });
+}
+
+}  // namespace lr
