@@ -71,13 +71,6 @@ TEST_F(DataFlow, MemoryStoresPassesOnAndClearsToItsDefault) {
     EXPECT_EQ(rec.texts(), (std::vector<std::string>{"a", "5", "in"}));
 }
 
-TEST_F(DataFlow, MemoryWithoutDefaultStartsEmpty) {
-    THIMemory memory;
-    TData value = makeInteger(3);
-    memory.Value(value);
-    EXPECT_TRUE(isNull(value));
-}
-
 TEST_F(DataFlow, ChangeMonPassesOnlyChanges) {
     struct Step {
         TData value;

@@ -116,14 +116,6 @@ TEST_F(Numbers, RandomizeAddsTheTimeOfDayAndDrawsOnce) {
     EXPECT_TRUE(rec.values.empty());
 }
 
-TEST_F(Numbers, RandomMaxComesFromTheEvent) {
-    THIRandom random;
-    fireAt<&THIRandom::doMax>(random, makeString("7.5"));
-    EXPECT_EQ(random.Max, 7.5);
-    fireAt<&THIRandom::doMax>(random);
-    EXPECT_EQ(random.Max, 0.0);
-}
-
 TEST_F(Numbers, ColorShadeLightensOrDarkensEachComponent) {
     struct Case {
         std::int32_t mode, shade, color, expected;
@@ -258,12 +250,4 @@ TEST_F(MultiSetParamTest, NothingToSetWithoutText) {
     set.Data = {};
     setRow(set, 0);
     EXPECT_TRUE(rec.values.empty());
-}
-
-TEST_F(Numbers, VisualStringsReadsItsText) {
-    THIVisualStrings strings;
-    strings.Text_ = "one\r\ntwo";
-    TData d;
-    strings.Text(d);
-    EXPECT_EQ(toString(d), "one\r\ntwo");
 }

@@ -27,6 +27,8 @@ void THIMemory::Value(TData& data) {
     data = value_ ? *value_ : copySingle(Default);
 }
 
+namespace {
+// Same kind and same value: Null equals Null, texts case-sensitively, reals exactly, references by identity.
 bool sameValue(const TData& a, const TData& b) {
     if (a.kind != b.kind) return false;
     switch (a.kind) {
@@ -42,6 +44,7 @@ bool sameValue(const TData& a, const TData& b) {
             return a.ref == b.ref;
     }
 }
+}  // namespace
 
 void THIChangeMon::doData(TData& data) {
     freeTail(data);

@@ -95,7 +95,4 @@ class THIChanelToIndex : public Element {
     void doEvent(TData& data, std::uint16_t index);
 };
 
-// Same kind and same value: Null equals Null, texts case-sensitively, reals exactly, references by identity.
-bool sameValue(const TData& a, const TData& b);
-
 }  // namespace lr

@@ -4,6 +4,8 @@
 
 namespace lr {
 
+namespace {
+// Line `index` of a text whose lines end in CR LF or LF; false when there is no such line.
 bool lineOf(const std::string& text, std::int32_t index, std::string& line) {
     if (index < 0) return false;
     std::size_t begin = 0;
@@ -18,6 +20,7 @@ bool lineOf(const std::string& text, std::int32_t index, std::string& line) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     return true;
 }
+}  // namespace
 
 void THIMultiSetParam::doSet(TData& data) {
     const std::int32_t index = toInteger(data);

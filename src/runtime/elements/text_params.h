@@ -31,7 +31,4 @@ class THIVisualStrings : public Element {
     void Text(TData& data);
 };
 
-// Line `index` of a text whose lines end in CR LF or LF; false when there is no such line.
-bool lineOf(const std::string& text, std::int32_t index, std::string& line);
-
 }  // namespace lr

@@ -11,7 +11,6 @@ namespace lr {
 
 class THITimer : public Element {
   public:
-    THITimer() = default;
     ~THITimer() override;
 
     std::int32_t Interval = 1000;  // ms
