@@ -1,5 +1,8 @@
 #include "app/cli.h"
 
+#include "app/cmd_bands.h"
+#include "app/cmd_inputs.h"
+
 #include <algorithm>
 #include <functional>
 #include <map>
@@ -18,7 +21,10 @@ struct Subcommand {
 };
 
 const std::map<std::string, Subcommand>& subcommands() {
-    static const std::map<std::string, Subcommand> table = {};
+    static const std::map<std::string, Subcommand> table = {
+        {"bands", {"bin ranges of a band list: bands [--] LIST", runBands}},
+        {"inputs", {"recording inputs of the audio driver: inputs [--driver NAME]", runInputs}},
+    };
     return table;
 }
 
