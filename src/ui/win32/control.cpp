@@ -139,8 +139,8 @@ Win32Control::Win32Control(Win32Toolkit& toolkit, HWND parent, const ControlSpec
     : toolkit_(toolkit), kind_(spec.kind), flags_(spec.flags) {
     const NativeClass cls = nativeClass(spec.kind, spec.flags);
     const DWORD tab = (spec.flags & style::TabStop) ? WS_TABSTOP : 0;
-    create(parent ? parent : toolkit.hiddenOwner(), cls.name, WS_CHILD | WS_CLIPSIBLINGS | cls.style | tab, 0,
-           spec.bounds);
+    create(parent ? parent : toolkit.hiddenOwner(), cls.name,
+           WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | cls.style | tab, 0, spec.bounds);
     if (cls.name != HostClass) SetWindowSubclass(hwnd_, subclassProc, 1, 0);
     if (Win32Control* p = from(parent))
         setFont(p->font_);
@@ -580,6 +580,7 @@ bool Win32Control::onMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
     if (kind_ == ControlKind::Window && onWindowMessage(msg, wp, lp, result)) return true;
     switch (msg) {
         case WM_PAINT: {
+            if (kind_ == ControlKind::GroupBox) fillGroupBox();
             if (nativeClass(kind_, flags_).name != HostClass) return false;
             PAINTSTRUCT ps;
             HDC dc = BeginPaint(hwnd_, &ps);
@@ -771,6 +772,16 @@ void Win32Control::paintOwn(HDC dc) {
     BitBlt(dc, 0, 0, client.right, client.bottom, mem, 0, 0, SRCCOPY);
     SelectObject(mem, old);
     DeleteDC(mem);
+}
+
+// A group box draws only its frame and caption; its parent clips it out, so it fills its own inside.
+void Win32Control::fillGroupBox() {
+    RECT r;
+    GetClientRect(hwnd_, &r);
+    HDC dc = GetDC(hwnd_);
+    Gdi<HBRUSH> brush(CreateSolidBrush(colorRef(color_)));
+    FillRect(dc, &r, brush.get());
+    ReleaseDC(hwnd_, dc);
 }
 
 void Win32Control::drawButton(const DRAWITEMSTRUCT& item) {

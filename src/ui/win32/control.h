@@ -83,6 +83,7 @@ class Win32Control : public Window {
     LRESULT onColor(HDC dc);
     void paintOwn(HDC dc);
     void drawButton(const DRAWITEMSTRUCT& item);
+    void fillGroupBox();
     void scrollBoxTo(int pos);
     int currentDpi() const;
     Scale scale() const { return {currentDpi()}; }
