@@ -57,9 +57,9 @@ void THIMemo::doText(TData& data) {
 }
 
 void THIMemo::doAdd(TData& data) {
-    auto lines = splitLines(control().text());
+    auto lines = controlLines(control().text());
     lines.push_back(toString(data));
-    control().setText(joinLines(lines));
+    control().setText(joinControlLines(lines));
 }
 
 void THIMemo::doClear(TData&) {
@@ -71,7 +71,7 @@ void THIMemo::Text(TData& data) {
 }
 
 void THIMemo::Count(TData& data) {
-    data = makeInteger(static_cast<std::int32_t>(splitLines(control().text()).size()));
+    data = makeInteger(static_cast<std::int32_t>(controlLines(control().text()).size()));
 }
 
 void THIMemo::changed() {
@@ -96,7 +96,7 @@ void THICheckBox::changed() {
 }
 
 void THIComboBox::applyOwn() {
-    control().setItems(splitLines(Strings));
+    control().setItems(controlLines(Strings));
     if (ItemHeight > 0) control().setItemHeight(ItemHeight);
 }
 

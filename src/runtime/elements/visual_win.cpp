@@ -11,7 +11,7 @@ std::int32_t buttonNumber(ui::MouseButton b) {
 }
 }  // namespace
 
-std::vector<std::string> splitLines(std::string_view text) {
+std::vector<std::string> controlLines(std::string_view text) {
     std::vector<std::string> lines;
     while (!text.empty()) {
         const std::size_t end = text.find('\n');
@@ -23,7 +23,7 @@ std::vector<std::string> splitLines(std::string_view text) {
     return lines;
 }
 
-std::string joinLines(const std::vector<std::string>& lines) {
+std::string joinControlLines(const std::vector<std::string>& lines) {
     std::string text;
     for (std::size_t i = 0; i < lines.size(); ++i)
         text += (i ? "\r\n" : "") + lines[i];

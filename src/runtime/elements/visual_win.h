@@ -13,8 +13,8 @@
 namespace lr {
 
 // The lines of a text, split at "\r\n" or "\n"; a last empty line is dropped.
-std::vector<std::string> splitLines(std::string_view text);
-std::string joinLines(const std::vector<std::string>& lines);
+std::vector<std::string> controlLines(std::string_view text);
+std::string joinControlLines(const std::vector<std::string>& lines);
 
 enum class Align { None, Top, Bottom, Left, Right, Client };
 
