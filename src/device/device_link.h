@@ -1,0 +1,72 @@
+#pragma once
+// The device link: the six producers' commands merged, passed by the lights gate and written to the
+// port; each change of the lights switch writes the all-off command past the gate; a 60 s reconnect
+// while the port is open; the "Z2" read-back of the device state.
+#include <cstdint>
+#include <string>
+
+#include "device/com_async.h"
+#include "runtime/container.h"
+#include "runtime/elements/branches.h"
+#include "runtime/elements/data_flow.h"
+#include "runtime/elements/hub.h"
+#include "runtime/elements/timer.h"
+
+namespace lr {
+
+// Reads the 31 state positions one byte each, without waiting (nothing read counts as byte 0).
+class THIStateReadBack : public Element {
+  public:
+    Point onRead;   // asks for one byte
+    Point onState;  // the decoded state string
+    void doRead(TData& data);
+    void doByte(TData& data);  // the byte read: a string, empty or null when none came
+
+  private:
+    std::uint8_t byte_ = 0;
+};
+
+class DeviceLink : public TClassMultiBase {
+  public:
+    static constexpr std::size_t kProducers = 6;
+    static constexpr std::int32_t kReconnectMs = 60000;
+    static constexpr std::int32_t kReadBackDelayMs = 100;
+
+    explicit DeviceLink(TClassMultiBase* owner = nullptr);
+
+    // Inputs. A command producer's number: device panels 0, colour organ 1, send box 2, Ambilight 3,
+    // action scheduler 4, strip control 5.
+    Point command(std::size_t producer);
+    Point lights();     // flips the lights switch
+    Point lightsOn();   // switches on; a change writes the all-off command
+    Point lightsOff();  // switches off; likewise
+    Point allOff();     // writes the all-off command past the gate (the closing step)
+    Point readBack();   // the read-back, 100 ms after the "Z2" that went out through a command input
+    Point open();       // opens the port of that name ("COM5")
+    Point close();
+
+    // Outputs: every command that went to the port, the lights value after each change, the state read.
+    void setOnCommand(Point point) { toPort_.outputs[1] = point; }
+    void setOnLights(Point point) { lightsChanged_.outputs[1] = point; }
+    void setOnState(Point point) { readBack_.onState = point; }
+
+    THIComAsync& port() { return port_; }
+
+  private:
+    THIHub& merge_;
+    THISwitch& lights_;
+    THIIf_else& gate_;
+    THIDoData& allOffText_;
+    THIHub& lightsChanged_;
+    THIHub& toPort_;
+    THIMemory& portName_;
+    THIComAsync& port_;
+    THIHub& openPort_;
+    THITimer& reconnect_;
+    THIIf_else& ifOpen_;
+    THIHub& reopen_;
+    THITimer& readBackTimer_;
+    THIStateReadBack& readBack_;
+};
+
+}  // namespace lr
