@@ -1,6 +1,8 @@
 #include "app/cli.h"
 
 #include "app/cmd_bands.h"
+#include "app/cmd_compile.h"
+#include "app/cmd_eval.h"
 #include "app/cmd_inputs.h"
 
 #include <algorithm>
@@ -23,6 +25,8 @@ struct Subcommand {
 const std::map<std::string, Subcommand>& subcommands() {
     static const std::map<std::string, Subcommand> table = {
         {"bands", {"bin ranges of a band list: bands [--] LIST", runBands}},
+        {"compile", {"formula compiler listing and result: compile [--real] FORMULA [ARG ...]", runCompile}},
+        {"eval", {"formula interpreter result: eval [--int] [--degrees] FORMULA [ARG ...]", runEval}},
         {"inputs", {"recording inputs of the audio driver: inputs [--driver NAME]", runInputs}},
     };
     return table;
