@@ -4,6 +4,7 @@
 #include "app/cmd_compile.h"
 #include "app/cmd_eval.h"
 #include "app/cmd_inputs.h"
+#include "app/cmd_render.h"
 
 #include <algorithm>
 #include <functional>
@@ -28,6 +29,9 @@ const std::map<std::string, Subcommand>& subcommands() {
         {"compile", {"formula compiler listing and result: compile [--real] FORMULA [ARG ...]", runCompile}},
         {"eval", {"formula interpreter result: eval [--int] [--degrees] FORMULA [ARG ...]", runEval}},
         {"inputs", {"recording inputs of the audio driver: inputs [--driver NAME]", runInputs}},
+        {"render",
+         {"the colour organ offline: render --scheme FILE.lsc --wav FILE.wav [--seed N] [--bars V,...]",
+          runRender}},
     };
     return table;
 }
