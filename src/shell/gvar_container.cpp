@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "runtime/elements/str_list.h"
 #include "runtime/globals.h"
 #include "shell/ini_file.h"
 #include "shell/paths.h"
@@ -15,19 +16,12 @@ struct Var {
     std::string def;
 };
 
-std::vector<Var> parseVars(std::string_view lines) {
+std::vector<Var> parseVars(std::string_view text) {
     std::vector<Var> vars;
-    std::size_t pos = 0;
-    while (pos < lines.size()) {
-        std::size_t end = lines.find_first_of("\r\n", pos);
-        if (end == std::string_view::npos) end = lines.size();
-        const std::string_view line = lines.substr(pos, end - pos);
+    for (const std::string& line : textLines(text)) {
         const std::size_t eq = line.find('=');
-        if (!line.empty()) {
-            vars.push_back({std::string(line.substr(0, eq)),
-                            eq == std::string_view::npos ? std::string() : std::string(line.substr(eq + 1))});
-        }
-        pos = end + 1;
+        if (!line.empty())
+            vars.push_back({line.substr(0, eq), eq == std::string::npos ? "" : line.substr(eq + 1)});
     }
     return vars;
 }
