@@ -211,6 +211,45 @@ TEST_F(Win32Test, CheckBoxAndTrackBarElementsOnNativeControls) {
     lr::resetLifecycle();
 }
 
+TEST_F(Win32Test, PopupMenuChoiceWhileTimersKeepRunning) {
+    auto menu = platform->toolkit().createPopupMenu();
+    MenuItem sub{.id = 1, .text = "Sub"};
+    sub.children = {{.id = 2, .text = "Inner"}};
+    menu->setItems({{.id = 0, .text = "First", .bitmap = Image(16, 16, rgb(255, 0, 0))}, sub});
+    menu->setChecked(0, true);
+    std::vector<int> chosen;
+    menu->onChoose = [&](int id) { chosen.push_back(id); };
+    // The menu's modal loop still runs our timers: the first tick picks the first item by keyboard.
+    int ticks = 0;
+    const TimerId timer = platform->loop().startTimer(50, [&] {
+        if (++ticks != 1) return;
+        HWND popup = FindWindowW(L"#32768", nullptr);
+        PostMessageW(popup, WM_KEYDOWN, VK_DOWN, 0);
+        PostMessageW(popup, WM_KEYDOWN, VK_RETURN, 0);
+    });
+    menu->popup({200, 200});
+    platform->loop().stopTimer(timer);
+    EXPECT_GE(ticks, 1);
+    EXPECT_EQ(chosen, std::vector<int>{0});
+}
+
+TEST_F(Win32Test, TrayIconReportsClicksByButton) {
+    auto tray = platform->toolkit().createTrayIcon(*window);
+    std::vector<std::string> events;
+    tray->onEvent = [&](TrayEvent e, MouseButton b) {
+        events.push_back(std::to_string(static_cast<int>(e)) + "/" + std::to_string(static_cast<int>(b)));
+    };
+    tray->setTip(std::string(80, 'x'));
+    tray->show();
+    EXPECT_TRUE(tray->shown());
+    HWND trayWindow = FindWindowW(L"LumenrigTray", nullptr);
+    ASSERT_NE(trayWindow, nullptr);
+    SendMessageW(trayWindow, WM_USER + 1, 1, WM_RBUTTONUP);
+    EXPECT_EQ(events, (std::vector<std::string>{"1/1", "2/1"}));  // up, then click
+    tray->hide();
+    EXPECT_FALSE(tray->shown());
+}
+
 // Paints a two-colour gradient with a disc, as the owner-drawn controls do.
 struct Swatch : ControlListener {
     void paint(Painter& p) override {
