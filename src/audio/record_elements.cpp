@@ -92,7 +92,10 @@ bool THIBASS_RecordStart::record(audio::Handle, const void* buffer, std::uint32_
 }
 
 void THIBASS_RecordStart::deliver(std::span<const std::uint8_t> samples) {
-    if (ToMemory != 1) return append(samples);
+    if (ToMemory != 1) {
+        append(samples);
+        return;
+    }
     memory_.clear();
     memory_.write(samples);
     memory_.seek(0);

@@ -223,3 +223,10 @@ TEST_F(PulseDriverTest, ServerGoneEndsTheChannelAndALaterStartWorks) {
     EXPECT_TRUE(within(10s, [&] { return counter.calls.load() > before; }));
     EXPECT_EQ(engine->channelIsActive(second), kActive);
 }
+
+TEST(DefaultDriver, FallsBackToTheSynthWithoutAServer) {
+    setenv("PULSE_SERVER", "unix:/nonexistent/lumenrig-native", 1);
+    const auto driver = makeDefaultDriver();
+    unsetenv("PULSE_SERVER");
+    EXPECT_EQ(driver->inputs().at(0).name, "Synth demo");
+}
