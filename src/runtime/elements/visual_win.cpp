@@ -30,6 +30,11 @@ std::string joinControlLines(const std::vector<std::string>& lines) {
     return text;
 }
 
+// The control may report while it is torn down (a window loses activation); nobody listens any more.
+THIWin::~THIWin() {
+    if (control_) control_->setListener(nullptr);
+}
+
 std::unique_ptr<ui::Control> THIWin::create() {
     ui::ControlSpec s = spec();
     s.bounds = {Left_, Top_, Width_, Height_};

@@ -21,6 +21,7 @@ enum class Align { None, Top, Bottom, Left, Right, Client };
 class THIWin : public Element, protected ui::ControlListener {
   public:
     explicit THIWin(ui::Control* parent) : parent_(parent) {}
+    ~THIWin() override;
 
     // Properties, applied by init() in this order.
     ui::Color Color_ = ui::systemColor(ui::syscolor::ButtonFace);

@@ -168,12 +168,14 @@ void Win32Control::create(HWND parent, const wchar_t* cls, DWORD style, DWORD ex
 }
 
 Win32Control::~Win32Control() {
+    listener_ = nullptr;
+    if (IsWindow(hwnd_)) {
+        RemovePropW(hwnd_, Prop);
+        if (kind_ != ControlKind::Window && nativeClass(kind_, flags_).name != HostClass)
+            RemoveWindowSubclass(hwnd_, subclassProc, 1);
+        DestroyWindow(hwnd_);
+    }
     if (icon_) DestroyIcon(icon_);
-    if (!IsWindow(hwnd_)) return;
-    RemovePropW(hwnd_, Prop);
-    if (kind_ != ControlKind::Window && nativeClass(kind_, flags_).name != HostClass)
-        RemoveWindowSubclass(hwnd_, subclassProc, 1);
-    DestroyWindow(hwnd_);
 }
 
 Win32Control* Win32Control::from(HWND hwnd) {
