@@ -26,7 +26,9 @@ std::string errorName(int code) {
 std::string errorText(int code) {
     if (code == lr::error::Syntax) return "syntax error";
     if (code == lr::error::NoData) return "missing data";
-    return "floating-point fault " + std::to_string(code);
+    std::string text = "floating-point fault ";
+    text += std::to_string(code);
+    return text;
 }
 
 }  // namespace
@@ -59,11 +61,11 @@ int compileCommand(const std::vector<std::string>& words, std::string& out, std:
     try {
         compiler.doCalc(none);
     } catch (const lr::ElementError& e) {
-        out = "error " + errorName(e.code()) + "\n";
-        err = "lumenrig-cli compile: " + errorText(e.code()) + "\n";
+        out.append("error ").append(errorName(e.code())).append("\n");
+        err.append("lumenrig-cli compile: ").append(errorText(e.code())).append("\n");
         return 1;
     }
-    out = outcome.listing + "result " + lr::toString(outcome.result) + "\n";
+    out.append(outcome.listing).append("result ").append(lr::toString(outcome.result)).append("\n");
     return 0;
 }
 

@@ -77,12 +77,14 @@ int evalCommand(const std::vector<std::string>& words, std::string& out, std::st
     parse.doCalc(none);
     if (outcome.errorIndex >= 0) {
         const lr::TextPosition at = parse.errorPosition();
-        const std::string place = std::to_string(at.line) + ":" + std::to_string(at.column);
-        out = "error " + std::to_string(outcome.errorIndex) + " " + place + "\n";
-        err = "lumenrig-cli eval: " + oneLine(lr::errorReport(outcome.errorIndex, at)) + "\n";
+        out.append("error ").append(std::to_string(outcome.errorIndex)).append(" ");
+        out.append(std::to_string(at.line)).append(":").append(std::to_string(at.column)).append("\n");
+        err.append("lumenrig-cli eval: ")
+            .append(oneLine(lr::errorReport(outcome.errorIndex, at)))
+            .append("\n");
         return 1;
     }
-    out = lr::toString(outcome.result) + "\n";
+    out.append(lr::toString(outcome.result)).append("\n");
     return 0;
 }
 

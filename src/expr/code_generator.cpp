@@ -86,7 +86,7 @@ class Generator {
     Value primary();
     Value parenthesised();
     Value input();
-    std::uint32_t inputSlot(std::size_t k, std::string& comment);
+    Pending inputLoad(std::size_t k);
 
     void toSum(Value& v);
     void toProduct(Value& v);
@@ -112,6 +112,7 @@ class Generator {
     std::span<const Point> inputs_;
     const ListingSink& listing_;
     CompiledFormula out_;
+    std::vector<X87Instruction> program_;  // what works the register stack, in order
     int depth_ = -1;
     int spillLevel_ = -1;
     std::vector<std::uint32_t> spillSlots_;
@@ -134,6 +135,7 @@ CompiledFormula Generator::run() {
     emit({X87::PopEbx});
     emit({X87::Ret});
     if (!scanner_.is(FastTok::End)) syntaxError();
+    out_.routine = X87Routine(program_);
     return std::move(out_);
 }
 
@@ -231,26 +233,25 @@ Value Generator::input() {
         v.list.push_back({{X87::Fld, Base::LastResult}, "FResult"});
         return v;
     }
-    std::string comment;
-    const std::uint32_t slot = inputSlot(k, comment);
-    v.list.push_back({{X87::Fld, Base::DataArray, slot}, std::move(comment)});
+    v.list.push_back(inputLoad(k));
     return v;
 }
 
 // A connected input has its own slot; an unconnected one reads the input data (one number only).
-std::uint32_t Generator::inputSlot(std::size_t k, std::string& comment) {
+Pending Generator::inputLoad(std::size_t k) {
     std::int32_t& entry = out_.slotMap[k];
     if (inputs_[k - 1].connected()) {
         if (entry < 0) entry = static_cast<std::int32_t>(newSlot(0));
-        comment = "X" + std::to_string(k);
-        return static_cast<std::uint32_t>(entry);
+        std::string comment(1, 'X');
+        comment += std::to_string(k);
+        return {{X87::Fld, Base::DataArray, static_cast<std::uint32_t>(entry)}, std::move(comment)};
     }
     if (boundInput_ != 0 && boundInput_ != k) throw ElementError(error::NoData);
     boundInput_ = k;
     entry = -2;
     if (out_.slotMap[0] < 0) out_.slotMap[0] = static_cast<std::int32_t>(newSlot(0));
-    comment = "from input Data";
-    return static_cast<std::uint32_t>(out_.slotMap[0]);
+    return {{X87::Fld, Base::DataArray, static_cast<std::uint32_t>(out_.slotMap[0])},
+            std::string("from input Data")};
 }
 
 // ---- operand states ----
@@ -466,7 +467,7 @@ std::uint32_t Generator::newSlot(double value) {
 void Generator::emit(const X87Instruction& ins, std::string_view comment) {
     const std::string bytes = encode(ins);
     out_.code += bytes;
-    out_.program.push_back(ins);
+    if (runsOnTheStack(ins.op)) program_.push_back(ins);
     if (listing_) listing_(listingLine(bytes, instructionText(ins, comment)));
 }
 
@@ -479,7 +480,10 @@ void Generator::emitFrom(std::vector<Pending>& list, std::size_t first) {
 }
 
 void Generator::marker(std::string_view text) {
-    if (listing_) listing_("--------\t-----------------\t" + std::string(text));
+    if (!listing_) return;
+    std::string line = "--------\t-----------------\t";
+    line += text;
+    listing_(line);
 }
 
 }  // namespace

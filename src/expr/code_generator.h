@@ -9,13 +9,14 @@
 #include <vector>
 
 #include "expr/x87_code.h"
+#include "expr/x87_machine.h"
 #include "runtime/point.h"
 
 namespace lr {
 
 struct CompiledFormula {
     std::string code;  // the machine code bytes
-    std::vector<X87Instruction> program;
+    X87Routine routine;
     std::vector<double> data;  // inputs, constants and spill slots
     // Entry 0: the slot of the input data (-1 unused); entry k: the slot of Xk (-1 not referenced,
     // -2 bound to the input data).

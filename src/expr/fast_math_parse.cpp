@@ -1,6 +1,5 @@
 #include "expr/fast_math_parse.h"
 
-#include "expr/x87_machine.h"
 #include "runtime/error.h"
 
 namespace lr {
@@ -37,7 +36,7 @@ void THIFastMathParse::doCalc(TData& data) {
     if (!compiled_) generate();
     valid_ = false;
     gather(data);
-    lastResult_ = runX87(compiled_->program, compiled_->data, lastResult_);
+    lastResult_ = compiled_->routine.run(compiled_->data, lastResult_);
     valid_ = true;
     TData out;
     Result(out);

@@ -34,7 +34,11 @@ std::string_view errorMessage(int index) {
 }
 
 std::string errorReport(int index, TextPosition at) {
-    return std::string(errorMessage(index)) + std::to_string(at.line) + ":" + std::to_string(at.column);
+    std::string report(errorMessage(index));
+    report += std::to_string(at.line);
+    report += ':';
+    report += std::to_string(at.column);
+    return report;
 }
 
 }  // namespace lr

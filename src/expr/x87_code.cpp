@@ -74,6 +74,10 @@ bool hasMemoryOperand(X87 op) {
     return op <= X87::Fdivr;
 }
 
+bool runsOnTheStack(X87 op) {
+    return op < X87::Fwait;
+}
+
 std::string encode(const X87Instruction& ins) {
     std::string out;
     if (!hasMemoryOperand(ins.op)) {
@@ -100,9 +104,13 @@ std::string instructionText(const X87Instruction& ins, std::string_view comment)
     if (!hasMemoryOperand(ins.op)) return std::string(fixed(ins.op).text);
     std::string text(memory(ins.op).mnemonic);
     if (ins.base == Base::LastResult) {
-        text += "   [ebx+" + std::to_string(kLastResultOffset) + "]  ";
+        text += "   [ebx+";
+        text += std::to_string(kLastResultOffset);
+        text += "]  ";
     } else {
-        text += "   [esi+8*" + std::to_string(ins.slot) + "]";
+        text += "   [esi+8*";
+        text += std::to_string(ins.slot);
+        text += ']';
     }
     text += '\t';
     text += comment;

@@ -49,6 +49,8 @@ struct X87Instruction {
 };
 
 bool hasMemoryOperand(X87 op);
+// False for the frame of the routine and fwait, which leave values alone.
+bool runsOnTheStack(X87 op);
 // The machine code bytes.
 std::string encode(const X87Instruction& ins);
 // The listing text: an 8-character mnemonic field, the operand and, for memory operands, a tab and `comment`.

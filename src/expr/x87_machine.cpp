@@ -11,133 +11,138 @@ namespace {
 
 using Real = long double;
 
-class RegisterStack {
+// The register stack as the code sees it while it is checked: the top and which registers hold values.
+class StackShape {
   public:
-    void push(Real v) {
+    std::uint8_t push() {
         top_ = (top_ - 1) & 7u;
         if (full_[top_]) fpu::raise(fpu::Invalid);
-        value_[top_] = v;
         full_[top_] = true;
+        return static_cast<std::uint8_t>(top_);
     }
-    Real& at(unsigned i) {
+    std::uint8_t at(unsigned i) const {
         const unsigned r = (top_ + i) & 7u;
         if (!full_[r]) fpu::raise(fpu::Invalid);
-        return value_[r];
+        return static_cast<std::uint8_t>(r);
     }
-    Real pop() {
-        const Real v = at(0);
-        full_[top_] = false;
+    std::uint8_t pop() {
+        const std::uint8_t r = at(0);
+        full_[r] = false;
         top_ = (top_ + 1) & 7u;
-        return v;
+        return r;
     }
-    // Rotates the stack: the oldest register comes to the top.
-    void decrementTop() { top_ = (top_ - 1) & 7u; }
+    // fdecstp: the oldest register comes to the top.
+    void rotate() { top_ = (top_ - 1) & 7u; }
 
   private:
-    std::array<Real, 8> value_{};
     std::array<bool, 8> full_{};
     unsigned top_ = 0;
 };
+
+bool isLoad(X87 op) {
+    return op == X87::Fld || op == X87::Fld1 || op == X87::Fldz || op == X87::Fldpi;
+}
+
+bool popsTwo(X87 op) {
+    return op >= X87::Faddp && op <= X87::Fdivrp;
+}
 
 // Storing to a double rounds; a value beyond the double range overflows.
 double toDouble(Real v) {
     return fpu::checked(static_cast<double>(fpu::checked(v)));
 }
 
-Real arithmetic(X87 op, Real st, Real m) {
-    switch (op) {
-        case X87::Fadd:
-            return fpu::checked(st + m);
-        case X87::Fsub:
-            return fpu::checked(st - m);
-        case X87::Fsubr:
-            return fpu::checked(m - st);
-        case X87::Fmul:
-            return fpu::checked(st * m);
-        case X87::Fdiv:
-            return fpu::divide(st, m);
-        default:
-            return fpu::divide(m, st);
-    }
-}
-
-// st(1) op st(0), the result in st(1), then a pop.
-void popArithmetic(RegisterStack& stack, X87 op) {
-    const Real st0 = stack.pop();
-    Real& st1 = stack.at(0);
-    switch (op) {
-        case X87::Faddp:
-            st1 = fpu::checked(st1 + st0);
-            break;
-        case X87::Fsubp:
-            st1 = fpu::checked(st1 - st0);
-            break;
-        case X87::Fsubrp:
-            st1 = fpu::checked(st0 - st1);
-            break;
-        case X87::Fmulp:
-            st1 = fpu::checked(st1 * st0);
-            break;
-        case X87::Fdivp:
-            st1 = fpu::divide(st1, st0);
-            break;
-        default:
-            st1 = fpu::divide(st0, st1);
-            break;
-    }
-}
-
 }  // namespace
 
-double runX87(std::span<const X87Instruction> program, std::span<double> data, double lastResult) {
-    RegisterStack stack;
+X87Routine::X87Routine(std::span<const X87Instruction> program) {
+    StackShape shape;
     for (const X87Instruction& ins : program) {
-        const auto memory = [&]() -> double& {
-            return ins.base == Base::LastResult ? lastResult : data[ins.slot];
-        };
-        switch (ins.op) {
+        Step step{ins.op, 0, 0, ins.base, ins.slot};
+        if (ins.op == X87::Fdecstp) {
+            shape.rotate();
+            continue;
+        }
+        if (isLoad(ins.op)) {
+            step.reg = shape.push();
+        } else if (ins.op == X87::Fstp) {
+            step.reg = shape.pop();
+        } else if (popsTwo(ins.op)) {
+            step.other = shape.pop();  // st(0)
+            step.reg = shape.at(0);    // st(1), which takes the result
+        } else {
+            step.reg = shape.at(0);
+        }
+        steps_.push_back(step);
+    }
+    result_ = shape.at(0);
+}
+
+double X87Routine::run(std::span<double> data, double lastResult) const {
+    using fpu::checked;
+    using fpu::divide;
+    std::array<Real, 8> st;  // every register is written before it is read: checked at construction
+    for (const Step& s : steps_) {
+        const auto m = [&]() -> Real { return s.base == Base::LastResult ? lastResult : data[s.slot]; };
+        Real& r = st[s.reg];
+        const Real& o = st[s.other];
+        switch (s.op) {
             case X87::Fld:
-                stack.push(memory());
-                break;
-            case X87::Fstp:
-                memory() = toDouble(stack.pop());
-                break;
-            case X87::Fadd:
-            case X87::Fmul:
-            case X87::Fsub:
-            case X87::Fsubr:
-            case X87::Fdiv:
-            case X87::Fdivr:
-                stack.at(0) = arithmetic(ins.op, stack.at(0), memory());
+                r = m();
                 break;
             case X87::Fld1:
-                stack.push(1.0L);
+                r = 1.0L;
                 break;
             case X87::Fldz:
-                stack.push(0.0L);
+                r = 0.0L;
                 break;
             case X87::Fldpi:
-                stack.push(std::numbers::pi_v<Real>);
+                r = std::numbers::pi_v<Real>;
+                break;
+            case X87::Fstp:
+                data[s.slot] = toDouble(r);
                 break;
             case X87::Fchs:
-                stack.at(0) = -stack.at(0);
+                r = -r;
                 break;
-            case X87::Fdecstp:
-                stack.decrementTop();
+            case X87::Fadd:
+                r = checked(r + m());
+                break;
+            case X87::Fsub:
+                r = checked(r - m());
+                break;
+            case X87::Fsubr:
+                r = checked(m() - r);
+                break;
+            case X87::Fmul:
+                r = checked(r * m());
+                break;
+            case X87::Fdiv:
+                r = divide(r, m());
+                break;
+            case X87::Fdivr:
+                r = divide(m(), r);
                 break;
             case X87::Faddp:
+                r = checked(r + o);
+                break;
             case X87::Fsubp:
+                r = checked(r - o);
+                break;
             case X87::Fsubrp:
+                r = checked(o - r);
+                break;
             case X87::Fmulp:
+                r = checked(r * o);
+                break;
             case X87::Fdivp:
-            case X87::Fdivrp:
-                popArithmetic(stack, ins.op);
+                r = divide(r, o);
                 break;
             default:
-                break;  // the frame and fwait: faults are raised where they happen
+                r = divide(o, r);
+                break;  // fdivrp
         }
     }
-    return toDouble(stack.at(0));
+    return toDouble(st[result_]);
 }
 
 }  // namespace lr
