@@ -143,7 +143,6 @@ class TClassChildGroupBox_1EFA730 : public TClassMultiBase {
     THIGVarContainer& initValues_;
 
     bool initialised_ = false;
-    bool running_ = false;
     std::int32_t inputRows_ = 0;
     std::array<bool, kOrganChannels + kOrganExtras> reported_{};
     bool reportOpen_ = false;

@@ -22,17 +22,15 @@ void TClassChildGroupBox_1EFA730::doRunStop(TData& data) {
 }
 
 // The first Run opens the recording side: initialise, check the version, open, list the inputs, ready.
-// A Run while running ends the current recording before the next starts, so no capture is left behind.
+// A Run while running starts a new recording (the recording element ends the one it replaces).
 void TClassChildGroupBox_1EFA730::run(TData&) {
     if (!initialised_) {
         initialised_ = true;
         fireNull(bind<&THIBASS_Init::doInit>(init_));
     }
-    if (running_) fireNull(bind<&THIBASS_ChannelStop::doStop>(recordStop_));
     fireNull(bind<&THIBASS_RecordStart::doStart>(record_));
     fireNull(bind<&THITimer::doTimer>(timer_));
     fireInteger(onRunEnabled, 0);
-    running_ = true;
     fireInteger(onRunning, 1);
 }
 
@@ -41,7 +39,6 @@ void TClassChildGroupBox_1EFA730::stop(TData&) {
     fireNull(bind<&THITimer::doStop>(timer_));
     fireNull(bind<&THIBASS_ChannelStop::doStop>(recordStop_));
     fireInteger(onRunEnabled, 1);
-    running_ = false;
     fireInteger(onRunning, 0);
 }
 

@@ -42,20 +42,21 @@ int ownRandomArgument() {
     return argument;
 }
 
+// The inserted "%n" holds no braces, so scanning on in the source text is scanning after it.
 std::string translateFormula(std::string_view text) {
     if (text.empty()) return "%0";
-    std::string out(text);
+    std::string out;
     std::size_t from = 0;
     for (;;) {
-        const std::size_t open = out.find('{', from);
-        if (open == std::string::npos) break;
-        const std::size_t close = out.find('}', open);
-        if (close == std::string::npos) break;
-        const std::optional<int> argument = argumentOf(std::string_view(out).substr(open, close - open + 1));
-        const std::string replacement = "%" + std::to_string(argument.value_or(-1));
-        out.replace(open, close - open + 1, replacement);
-        from = open + replacement.size();
+        const std::size_t open = text.find('{', from);
+        const std::size_t close = open == std::string_view::npos ? open : text.find('}', open);
+        if (close == std::string_view::npos) break;
+        out.append(text.substr(from, open - from));
+        out += '%';
+        out += std::to_string(argumentOf(text.substr(open, close - open + 1)).value_or(-1));
+        from = close + 1;
     }
+    out.append(text.substr(from));
     return out;
 }
 

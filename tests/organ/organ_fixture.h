@@ -37,6 +37,8 @@ class OrganTest : public HeadlessTest {
 
     // Builds the engine over the given synth signal, its outputs recorded.
     void build(const std::string& signal = "silence") {
+        engine.reset();
+        backend.reset();
         std::string error;
         auto driver = lr::audio::makeSynthDriver(signal, error, lr::audio::Pacing::Manual);
         ASSERT_TRUE(driver) << error;
