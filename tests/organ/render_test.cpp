@@ -7,6 +7,7 @@
 #include <regex>
 
 #include "app/cmd_render.h"
+#include "runtime/globals.h"
 #include "synth_track.h"
 
 namespace {
@@ -49,6 +50,7 @@ class Render : public testing::Test {
         track = (folder / "track.wav").string();
     }
     ~Render() override {
+        lr::resetGlobalVars();  // a render leaves its shared values behind
         std::error_code ignored;
         std::filesystem::remove_all(folder, ignored);
     }
