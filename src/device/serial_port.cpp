@@ -1,5 +1,6 @@
 #include "device/serial_port.h"
 
+#include <atomic>
 #include <map>
 #include <mutex>
 
@@ -35,6 +36,12 @@ struct DeviceList {
     std::vector<std::string> paths = defaultSerialDevices();
 };
 
+std::atomic<bool> g_systemPorts{true};
+
+OpenResult noSystemPort(const std::string& name) {
+    return {nullptr, name + ": only in-process ports are in use"};
+}
+
 DeviceList& deviceList() {
     static DeviceList list;
     return list;
@@ -61,12 +68,18 @@ OpenResult openSerialPort(const std::string& name, const LineSettings& settings)
     if (const auto number = strictComNumber(name)) {
         if (auto factory = virtualPorts().find(*number)) return (*factory)(settings);
     }
+    if (!g_systemPorts) return noSystemPort(name);
     return detail::openSystemPort(name, settings);
 }
 
 OpenResult openProbePort(int number, const ProbeSettings& settings) {
     if (auto factory = virtualPorts().find(number)) return (*factory)(probeLineSettings(settings));
+    if (!g_systemPorts) return noSystemPort("COM" + std::to_string(number));
     return detail::openSystemProbePort(number, settings);
+}
+
+void useSystemPorts(bool use) {
+    g_systemPorts = use;
 }
 
 void bindVirtualPort(int number, PortFactory factory) {

@@ -119,6 +119,9 @@ using PortFactory = std::function<OpenResult(const LineSettings& settings)>;
 void bindVirtualPort(int number, PortFactory factory);
 void unbindVirtualPort(int number);
 
+// Off: only the in-process devices exist (tests, and demos on a machine whose ports must stay untouched).
+void useSystemPorts(bool use);
+
 class VirtualPortBinding {
   public:
     VirtualPortBinding(int number, PortFactory factory);

@@ -233,11 +233,12 @@ ReadResult PosixPort::read(std::size_t count) {
             break;
         }
         pollfd p{fd_, POLLIN, 0};
-        const int wait = atOnce ? 0 : remainingMs(deadline);
-        if (poll(&p, 1, wait) <= 0 || !(p.revents & POLLIN)) {
-            if (hungUp(p.revents)) result.status = IoStatus::Gone;
+        const int ready = poll(&p, 1, atOnce ? 0 : remainingMs(deadline));
+        if (hungUp(p.revents)) {
+            result.status = IoStatus::Gone;
             break;
         }
+        if (ready <= 0 || !(p.revents & POLLIN)) break;
     }
     std::lock_guard lock(watchMutex_);
     lastInQueue_ = 0;
