@@ -71,7 +71,7 @@ void THIBASS_RecordStart::doStart(TData& data) {
 void THIBASS_RecordStart::stopRecording() {
     if (Handle != 0) audio::backend().channelStop(Handle);
     file_.close();
-    memory_.clear();
+    memory_ = MemoryStream{};
 }
 
 bool THIBASS_RecordStart::openFile(const std::string& name, std::int32_t channels, std::int32_t rate) {
@@ -96,9 +96,7 @@ void THIBASS_RecordStart::deliver(std::span<const std::uint8_t> samples) {
         append(samples);
         return;
     }
-    memory_.clear();
-    memory_.write(samples);
-    memory_.seek(0);
+    memory_.assign(samples);
     fireStream(onData, &memory_);
 }
 

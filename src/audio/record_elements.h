@@ -6,7 +6,7 @@
 #include <string>
 
 #include "audio/backend.h"
-#include "audio/memory_stream.h"
+#include "runtime/memory_stream.h"
 #include "runtime/element.h"
 #include "runtime/point.h"
 
@@ -80,7 +80,7 @@ class THIBASS_RecordStart : public Element {
     bool openFile(const std::string& name, std::int32_t channels, std::int32_t rate);
     void stopRecording();
 
-    audio::MemoryStream memory_;
+    MemoryStream memory_;
     std::ofstream file_;
     std::uint32_t fileDataBytes_ = 0;
 };

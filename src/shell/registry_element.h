@@ -5,7 +5,7 @@
 
 #include "runtime/element.h"
 #include "runtime/point.h"
-#include "shell/memory_stream.h"
+#include "runtime/memory_stream.h"
 #include "shell/system.h"
 
 namespace lr {

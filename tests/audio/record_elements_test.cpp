@@ -5,7 +5,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "audio/memory_stream.h"
+#include "runtime/memory_stream.h"
 #include "audio/record_elements.h"
 #include "audio/spectrum_element.h"
 #include "audio/wav_file.h"
@@ -161,10 +161,10 @@ TEST_F(RecordElements, MemoryModeHandsEachBufferAloneInTheStream) {
     struct StreamReader : Element {
         std::vector<std::vector<std::uint8_t>>* seen;
         void take(TData& d) {
-            auto* s = static_cast<audio::MemoryStream*>(d.ref);
+            auto* s = static_cast<MemoryStream*>(d.ref);
             EXPECT_EQ(d.kind, kind::Stream);
-            EXPECT_EQ(s->position(), 0u);
-            seen->emplace_back(s->bytes().begin(), s->bytes().end());
+            EXPECT_EQ(s->position, 0u);
+            seen->emplace_back(s->bytes.begin(), s->bytes.end());
         }
     } reader;
     reader.seen = &seen;
