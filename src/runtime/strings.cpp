@@ -58,6 +58,18 @@ std::string lowerAscii(std::string_view s) {
     return out;
 }
 
+std::vector<std::string> splitLines(std::string_view text) {
+    std::vector<std::string> lines;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        std::size_t end = text.find_first_of("\r\n", pos);
+        if (end == std::string_view::npos) end = text.size();
+        lines.emplace_back(text.substr(pos, end - pos));
+        pos = text.substr(end, 2) == "\r\n" ? end + 2 : end + 1;
+    }
+    return lines;
+}
+
 void parseIndexList(std::string& s, std::vector<int>& values, bool reset) {
     if (reset) values.assign(values.size(), -2);
     std::size_t start = 0;

@@ -18,6 +18,8 @@ std::string replaceAll(std::string_view s, std::string_view find, std::string_vi
 // Difference of the first differing bytes, ASCII letters compared as upper case.
 int compareIgnoringCase(std::string_view a, std::string_view b);
 std::string lowerAscii(std::string_view s);
+// The lines of a text; CR, LF and CR LF all end a line, and a final line end adds no empty line.
+std::vector<std::string> splitLines(std::string_view text);
 // "<1,2,,4>rest": stores the numbers into `values` (optionally reset to -2 first) and cuts the part off `s`.
 void parseIndexList(std::string& s, std::vector<int>& values, bool reset);
 

@@ -4,6 +4,7 @@
 
 #include "runtime/elements/str_list.h"
 #include "runtime/globals.h"
+#include "runtime/strings.h"
 #include "shell/ini_file.h"
 #include "shell/paths.h"
 
@@ -18,7 +19,7 @@ struct Var {
 
 std::vector<Var> parseVars(std::string_view text) {
     std::vector<Var> vars;
-    for (const std::string& line : textLines(text)) {
+    for (const std::string& line : splitLines(text)) {
         const std::size_t eq = line.find('=');
         if (!line.empty())
             vars.push_back({line.substr(0, eq), eq == std::string::npos ? "" : line.substr(eq + 1)});

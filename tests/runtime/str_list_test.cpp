@@ -3,20 +3,21 @@
 #include "headless_fixture.h"
 #include "recorder.h"
 #include "runtime/elements/str_list.h"
+#include "runtime/strings.h"
 
 using namespace lr;
 
 TEST(SplitLines, AnyLineBreak) {
-    EXPECT_EQ(textLines("a\r\nb\nc\rd"), (std::vector<std::string>{"a", "b", "c", "d"}));
-    EXPECT_EQ(textLines("a\r\n\r\nb\r\n"), (std::vector<std::string>{"a", "", "b"}));
-    EXPECT_EQ(textLines("\n"), std::vector<std::string>{""});
-    EXPECT_TRUE(textLines("").empty());
+    EXPECT_EQ(splitLines("a\r\nb\nc\rd"), (std::vector<std::string>{"a", "b", "c", "d"}));
+    EXPECT_EQ(splitLines("a\r\n\r\nb\r\n"), (std::vector<std::string>{"a", "", "b"}));
+    EXPECT_EQ(splitLines("\n"), std::vector<std::string>{""});
+    EXPECT_TRUE(splitLines("").empty());
 }
 
 class StrList : public HeadlessTest {
   protected:
     StrList() {
-        list.Strings = textLines("red\r\ngreen\r\nblue");
+        list.Strings = splitLines("red\r\ngreen\r\nblue");
         list.onChange = changes.point();
         list.onFind = found.point();
         list.onGetString = got.point();

@@ -4,18 +4,6 @@
 
 namespace lr {
 
-std::vector<std::string> textLines(std::string_view text) {
-    std::vector<std::string> lines;
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        std::size_t end = text.find_first_of("\r\n", pos);
-        if (end == std::string_view::npos) end = text.size();
-        lines.emplace_back(text.substr(pos, end - pos));
-        pos = text.substr(end, 2) == "\r\n" ? end + 2 : end + 1;
-    }
-    return lines;
-}
-
 bool THIStrList::valid(std::int32_t index) const {
     return index >= 0 && static_cast<std::size_t>(index) < Strings.size();
 }

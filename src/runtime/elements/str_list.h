@@ -10,9 +10,6 @@
 
 namespace lr {
 
-// The lines of a text broken at CR LF, LF or CR; a final line break adds no empty line.
-std::vector<std::string> textLines(std::string_view text);
-
 class THIStrList : public Element {
   public:
     std::vector<std::string> Strings;  // the lines

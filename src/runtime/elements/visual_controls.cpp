@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "runtime/strings.h"
 #include "ui/platform.h"
 
 namespace lr {
@@ -57,7 +58,7 @@ void THIMemo::doText(TData& data) {
 }
 
 void THIMemo::doAdd(TData& data) {
-    auto lines = controlLines(control().text());
+    auto lines = splitLines(control().text());
     lines.push_back(toString(data));
     control().setText(joinControlLines(lines));
 }
@@ -71,7 +72,7 @@ void THIMemo::Text(TData& data) {
 }
 
 void THIMemo::Count(TData& data) {
-    data = makeInteger(static_cast<std::int32_t>(controlLines(control().text()).size()));
+    data = makeInteger(static_cast<std::int32_t>(splitLines(control().text()).size()));
 }
 
 void THIMemo::changed() {
@@ -96,7 +97,7 @@ void THICheckBox::changed() {
 }
 
 void THIComboBox::applyOwn() {
-    control().setItems(controlLines(Strings));
+    control().setItems(splitLines(Strings));
     if (ItemHeight > 0) control().setItemHeight(ItemHeight);
 }
 

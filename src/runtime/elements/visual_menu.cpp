@@ -23,7 +23,7 @@ std::vector<ui::MenuItem> parseMenu(const std::string& text, const std::vector<u
     std::vector<ui::MenuItem> root;
     std::vector<std::vector<ui::MenuItem>*> open{&root};
     int id = 0;
-    for (std::string& line : controlLines(text)) {
+    for (std::string& line : splitLines(text)) {
         std::vector<ui::MenuItem>& current = *open.back();
         if (line == "(") {
             // A "(" with no item before it has no submenu to open; its items stay at this level.

@@ -11,18 +11,6 @@ std::int32_t buttonNumber(ui::MouseButton b) {
 }
 }  // namespace
 
-std::vector<std::string> controlLines(std::string_view text) {
-    std::vector<std::string> lines;
-    while (!text.empty()) {
-        const std::size_t end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        lines.emplace_back(line);
-        text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
-    }
-    return lines;
-}
-
 std::string joinControlLines(const std::vector<std::string>& lines) {
     std::string text;
     for (std::size_t i = 0; i < lines.size(); ++i)

@@ -12,8 +12,7 @@
 
 namespace lr {
 
-// The lines of a text, split at "\r\n" or "\n"; a last empty line is dropped.
-std::vector<std::string> controlLines(std::string_view text);
+// The lines joined with CR LF, as a control's text holds them.
 std::string joinControlLines(const std::vector<std::string>& lines);
 
 enum class Align { None, Top, Bottom, Left, Right, Client };
