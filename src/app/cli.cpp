@@ -4,7 +4,9 @@
 #include "app/cmd_compile.h"
 #include "app/cmd_eval.h"
 #include "app/cmd_inputs.h"
+#include "app/cmd_ports.h"
 #include "app/cmd_render.h"
+#include "app/cmd_send.h"
 
 #include <algorithm>
 #include <functional>
@@ -29,9 +31,12 @@ const std::map<std::string, Subcommand>& subcommands() {
         {"compile", {"formula compiler listing and result: compile [--real] FORMULA [ARG ...]", runCompile}},
         {"eval", {"formula interpreter result: eval [--int] [--degrees] FORMULA [ARG ...]", runEval}},
         {"inputs", {"recording inputs of the audio driver: inputs [--driver NAME]", runInputs}},
+        {"ports", {"the serial ports found by the scan: ports", runPorts}},
         {"render",
          {"the colour organ offline: render --scheme FILE.lsc --wav FILE.wav [--seed N] [--bars V,...]",
           runRender}},
+        {"send",
+         {"commands to the controller: send --port NAME TEXT... | send --port NAME --read-state", runSend}},
     };
     return table;
 }

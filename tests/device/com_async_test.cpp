@@ -248,6 +248,7 @@ TEST_F(ComAsync, WithoutReconnectOrAfterCloseTheLinkStaysClosed) {
 
 TEST_F(ComAsync, WritesFromAnotherThreadWhileTheLoopClosesAndReopens) {
     com.Reconnect = true;
+    com.onWrite = Point{};  // the writer's own output; the recorder belongs to this thread
     open("COM7");
     std::atomic<bool> stop{false};
     std::thread writer([&] {
