@@ -114,7 +114,6 @@ void TClassChildGroupBox_1EFA730::buildBands() {
 void TClassChildGroupBox_1EFA730::buildStores() {
     for (std::size_t i = 0; i < kOrganChannels + kOrganExtras; ++i) {
         THIMemory& store = make<THIMemory>();
-        stores_.push_back(&store);
         if (i < kOrganChannels) {
             channelFormulas_.Data_[i] = bind<&THIMemory::Value>(store);
         } else {
@@ -161,15 +160,18 @@ void TClassChildGroupBox_1EFA730::buildEvaluators() {
         extras_.doAddInstance(none, kNoInput);
 }
 
-// A level is stored in its variable, then passes the change filter, which lets only a new value through.
+// A level is stored in its variable, then passes the change filter, which lets only a new value through
+// to be joined to the channel letter.
 void TClassChildGroupBox_1EFA730::buildChannelOutputs() {
     for (std::size_t i = 0; i < kOrganChannels; ++i) {
         THIGlobalVar& level = var(kChannelNames[i]);
         THIChangeMon& filter = make<THIChangeMon>();
+        THIStrCat& join = make<THIStrCat>();
         levelRouter_.outputs[i] = bind<&THIGlobalVar::doValue>(level);
         level.onValue = bind<&THIChangeMon::doData>(filter);
-        filter.onChange =
-            bind<&TClassChildGroupBox_1EFA730::emitChannel>(*this, static_cast<std::uint16_t>(i));
+        filter.onChange = bind<&THIStrCat::doStrCat>(join);
+        join.Str1_ = std::string(kChannelNames[i]);
+        join.onResult = bind<&TClassChildGroupBox_1EFA730::emitChannel>(*this);
     }
     for (std::size_t i = 0; i < kOrganExtras; ++i)
         extraRouter_.outputs[i] = bind<&THIGlobalVar::doValue>(var(kExtraNames[i]));
@@ -217,8 +219,8 @@ void TClassChildGroupBox_1EFA730::music(TData& data) {
     fire(onMusic, data);
 }
 
-void TClassChildGroupBox_1EFA730::emitChannel(TData& data, std::uint16_t channel) {
-    const std::string text = std::string(kChannelNames[channel]) + toString(data);
+void TClassChildGroupBox_1EFA730::emitChannel(TData& data) {
+    const std::string text = toString(data);
     fireString(onChannel, text);
     TData monitor;
     read(Monitor, monitor);

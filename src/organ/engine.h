@@ -20,6 +20,7 @@
 #include "runtime/elements/global_var.h"
 #include "runtime/elements/hub.h"
 #include "runtime/elements/numbers.h"
+#include "runtime/elements/text_elements.h"
 #include "runtime/elements/timer.h"
 #include "runtime/multi_element_ex.h"
 #include "shell/gvar_container.h"
@@ -73,7 +74,6 @@ class TClassChildGroupBox_1EFA730 : public TClassMultiBase {
     void buildAudio();
     void buildBands();
     void buildEvaluators();
-    void buildLoops();
     void buildStores();
     void buildChannelOutputs();
     void buildTick();
@@ -93,7 +93,7 @@ class TClassChildGroupBox_1EFA730 : public TClassMultiBase {
     void addInputRow(TData& data);
 
     void music(TData& data);
-    void emitChannel(TData& data, std::uint16_t channel);
+    void emitChannel(TData& data);
     void channelFailed(TData& data);
     void extraFailed(TData& data);
     void reportFormulaError(std::size_t formula, std::string_view name, const TData& error);
@@ -130,8 +130,7 @@ class TClassChildGroupBox_1EFA730 : public TClassMultiBase {
 
     THIMultiElementEx& channels_;
     THIMultiElementEx& extras_;
-    std::vector<THIMemory*> stores_;  // channels A..L, then the extras in evaluator order
-    std::vector<THIMultiElementEx*> translators_;
+    std::vector<THIMultiElementEx*> translators_;  // one per formula store: channels, then extras
     THIGetIndexData& channelFormulas_;
     THIGetIndexData& extraFormulas_;
     THIFor* extraLoop_ = nullptr;    // xA..xL
@@ -139,7 +138,6 @@ class TClassChildGroupBox_1EFA730 : public TClassMultiBase {
     THIFor* lateLoop_ = nullptr;     // xW..xZ
     THIIndexToChanel& levelRouter_;
     THIIndexToChanel& extraRouter_;
-    std::vector<THIChangeMon*> filters_;
     THIGVarContainer& initValues_;
 
     bool initialised_ = false;
