@@ -13,6 +13,7 @@
 #include "organ/engine.h"
 #include "recorder.h"
 #include "runtime/globals.h"
+#include "temp_folder.h"
 
 inline constexpr std::size_t kFramesPerTick = 2205;  // 50 ms at 44100 Hz
 
@@ -23,16 +24,9 @@ inline std::string sineOnBin(int bin, double amplitude) {
 
 class OrganTest : public HeadlessTest {
   protected:
-    OrganTest() {
-        folder = std::filesystem::temp_directory_path() /
-                 ("lumenrig-organ-" + std::to_string(reinterpret_cast<std::uintptr_t>(this)));
-        std::filesystem::create_directories(folder);
-    }
     ~OrganTest() override {
         engine.reset();
         backend.reset();
-        std::error_code ignored;
-        std::filesystem::remove_all(folder, ignored);
     }
 
     // Builds the engine over the given synth signal, its outputs recorded.
@@ -80,7 +74,8 @@ class OrganTest : public HeadlessTest {
     }
     static const lr::TData& shared(std::string_view name) { return lr::globalVar(name); }
 
-    std::filesystem::path folder;
+    TempFolder temp{"lumenrig-organ"};
+    const std::filesystem::path& folder = temp.path();
     lr::audio::GeneratedDriver* synth = nullptr;
     std::unique_ptr<lr::audio::Engine> audio;
     std::optional<lr::audio::ScopedBackend> backend;

@@ -9,6 +9,7 @@
 #include "app/cmd_render.h"
 #include "runtime/globals.h"
 #include "synth_track.h"
+#include "temp_folder.h"
 
 namespace {
 
@@ -43,17 +44,7 @@ Lines starting(const Lines& lines, const std::string& prefix) {
 
 class Render : public testing::Test {
   protected:
-    Render() {
-        folder = std::filesystem::temp_directory_path() /
-                 ("lumenrig-render-" + std::to_string(reinterpret_cast<std::uintptr_t>(this)));
-        std::filesystem::create_directories(folder);
-        track = (folder / "track.wav").string();
-    }
-    ~Render() override {
-        lr::resetGlobalVars();  // a render leaves its shared values behind
-        std::error_code ignored;
-        std::filesystem::remove_all(folder, ignored);
-    }
+    ~Render() override { lr::resetGlobalVars(); }  // a render leaves its shared values behind
 
     std::string scheme(const std::string& text) {
         std::string crlf;
@@ -83,8 +74,9 @@ class Render : public testing::Test {
         return render(words);
     }
 
-    std::filesystem::path folder;
-    std::string track;
+    TempFolder temp{"lumenrig-render"};
+    const std::filesystem::path& folder = temp.path();
+    std::string track = temp.file("track.wav");
 };
 
 TEST_F(Render, OneLinePerCommandAtTheTimeOfItsTick) {

@@ -6,6 +6,7 @@
 #include <array>
 #include <filesystem>
 #include <map>
+#include <memory>
 #include <set>
 
 #include "organ/engine.h"
@@ -14,6 +15,7 @@
 #include "runtime/globals.h"
 #include "shell/ini_file.h"
 #include "synth_track.h"
+#include "temp_folder.h"
 
 namespace {
 
@@ -39,10 +41,11 @@ struct Show {
 class ShippedSchemes : public testing::Test {
   protected:
     static void SetUpTestSuite() {
-        track_ = (std::filesystem::temp_directory_path() / "lumenrig-demo-minute.wav").string();
+        folder_ = std::make_unique<TempFolder>("lumenrig-demo");
+        track_ = folder_->file("demo.wav");
         ASSERT_TRUE(writeSynthTrack("demo", 60.0, track_));
     }
-    static void TearDownTestSuite() { std::filesystem::remove(track_); }
+    static void TearDownTestSuite() { folder_.reset(); }
     ~ShippedSchemes() override { lr::resetGlobalVars(); }
 
     static Show play(const std::string& scheme) {
@@ -64,8 +67,10 @@ class ShippedSchemes : public testing::Test {
         return show;
     }
 
+    static std::unique_ptr<TempFolder> folder_;
     static std::string track_;
 };
+std::unique_ptr<TempFolder> ShippedSchemes::folder_;
 std::string ShippedSchemes::track_;
 
 }  // namespace
