@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "device/com.h"
+#include "device/com_async.h"
 #include "device/device_link.h"
 #include "device/protocol.h"
 #include "headless_fixture.h"
@@ -119,4 +120,27 @@ TEST_F(WineCom, UnpluggedMidStreamTheLinkClosesAndReconnects) {
         return got.size() >= 2;
     });
     EXPECT_EQ(got, "C1");
+}
+
+// Wine completes a line-event wait on a pty-backed port at once with no events (it watches the modem
+// lines, which a pty does not have), so the event thread ends; the port must go on working regardless.
+TEST_F(WineCom, WithLineEventsSwitchedOnThePortStillWritesReadsAndCloses) {
+    THIComAsync port;
+    Recorder read;
+    port.onRead = read.point();
+    port.EvRxChar = true;
+    TData name = makeString(com);
+    port.doOpen(name);
+    ASSERT_TRUE(port.isOpen());
+    TData text = makeString("Z");
+    port.doWrite(text);
+    EXPECT_TRUE(waitUntil([&] {
+        loop.pump();
+        TData one = makeInteger(1);
+        port.doRead(one);
+        return toString(read.values.back()) == "Z";
+    }));
+    TData none;
+    port.doClose(none);
+    EXPECT_FALSE(port.isOpen());
 }
