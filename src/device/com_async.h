@@ -92,6 +92,9 @@ class THIComAsync : public Element {
     void doClose(TData& data);
     void doWrite(TData& data);
     void doRead(TData& data);
+    // Closes and opens the same port again, as doClose and doOpen would; with Reconnect, a device that is
+    // away just then is retried until it answers.
+    void doReopen(TData& data);
     void IsOpen(TData& data);
 
     bool isOpen() const { return open_; }
@@ -119,6 +122,8 @@ class THIComAsync : public Element {
     void startEvents(const std::shared_ptr<Link>& link);
     void fireLineEvent(const device::LineEvent& e);
     void fireErrors(std::uint32_t errors);
+    bool reopenLink();
+    void startRetrying();
     void scheduleRetry();
     void retry();
     void stopRetry();

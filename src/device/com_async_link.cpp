@@ -87,10 +87,22 @@ void THIComAsync::reportGone(const std::shared_ptr<Link>& link) {
 void THIComAsync::linkVanished(const std::shared_ptr<Link>& link) {
     if (link != currentLink()) return;
     closeLink(true);
-    if (Reconnect) {
-        retryAttempt_ = 0;
-        scheduleRetry();
-    }
+    startRetrying();
+}
+
+void THIComAsync::doReopen(TData&) {
+    if (!open_) return;
+    closeLink(true);
+    fireNull(onBeforeOpen);
+    if (open_ || reopenLink()) return;  // the chain behind onBeforeOpen may have opened it
+    fireInteger(onOpen, 0);
+    startRetrying();
+}
+
+void THIComAsync::startRetrying() {
+    if (!Reconnect) return;
+    retryAttempt_ = 0;
+    scheduleRetry();
 }
 
 void THIComAsync::scheduleRetry() {
@@ -103,13 +115,15 @@ void THIComAsync::scheduleRetry() {
 // Opening a port that is not there fails at once; the loop is never held up waiting for the device.
 void THIComAsync::retry() {
     stopRetry();
-    if (open_) return;
-    if (!openLink(openedName_, openedSettings_)) {
-        ++retryAttempt_;
-        scheduleRetry();
-        return;
-    }
+    if (open_ || reopenLink()) return;
+    ++retryAttempt_;
+    scheduleRetry();
+}
+
+bool THIComAsync::reopenLink() {
+    if (!openLink(openedName_, openedSettings_)) return false;
     announceOpen(device::comNumber(openedName_).value_or(0));
+    return true;
 }
 
 void THIComAsync::stopRetry() {

@@ -32,7 +32,6 @@ DeviceLink::DeviceLink(TClassMultiBase* owner)
       openPort_(make<THIHub>(2)),
       reconnect_(make<THITimer>()),
       ifOpen_(make<THIIf_else>()),
-      reopen_(make<THIHub>(2)),
       readBackTimer_(make<THITimer>()),
       readBack_(make<THIStateReadBack>()) {
     merge_.outputs[0] = bind<&THIIf_else::doCompare>(gate_);
@@ -56,9 +55,7 @@ DeviceLink::DeviceLink(TClassMultiBase* owner)
     reconnect_.onTimer = bind<&THIIf_else::doCompare>(ifOpen_);
     ifOpen_.Op1 = bind<&THIComAsync::IsOpen>(port_);
     ifOpen_.Op2_ = makeInteger(1);
-    ifOpen_.onTrue = bind<&THIHub::doEvent>(reopen_);
-    reopen_.outputs[0] = bind<&THIComAsync::doClose>(port_);
-    reopen_.outputs[1] = bind<&THIComAsync::doOpen>(port_);
+    ifOpen_.onTrue = bind<&THIComAsync::doReopen>(port_);
 
     readBackTimer_.Interval = kReadBackDelayMs;
     readBackTimer_.Count = 1;

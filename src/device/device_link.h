@@ -1,7 +1,7 @@
 #pragma once
 // The device link: the six producers' commands merged, passed by the lights gate and written to the
 // port; each change of the lights switch writes the all-off command past the gate; a 60 s reconnect
-// while the port is open; the "Z2" read-back of the device state.
+// while the port is open (retried until the device answers again); the "Z2" read-back of the device state.
 #include <cstdint>
 #include <string>
 
@@ -64,7 +64,6 @@ class DeviceLink : public TClassMultiBase {
     THIHub& openPort_;
     THITimer& reconnect_;
     THIIf_else& ifOpen_;
-    THIHub& reopen_;
     THITimer& readBackTimer_;
     THIStateReadBack& readBack_;
 };

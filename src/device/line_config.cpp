@@ -52,6 +52,9 @@ std::optional<int> strictComNumber(std::string_view name) {
     return inRange(leadingNumber(name.substr(3)));
 }
 
+namespace {
+
+// DTR and RTS control by index; other values disable the line.
 std::uint32_t dtrFlags(int dtrControl) {
     switch (dtrControl) {
         case 1:
@@ -75,8 +78,6 @@ std::uint32_t rtsFlags(int rtsControl) {
             return 0;
     }
 }
-
-namespace {
 
 std::uint32_t switchFlags(const LineSettings& s) {
     std::uint32_t flags = 0;

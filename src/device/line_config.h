@@ -85,8 +85,6 @@ inline constexpr std::uint32_t AbortOnError = 0x4000;
 }  // namespace dcb
 
 ControlBlock controlBlock(const LineSettings& settings);
-std::uint32_t dtrFlags(int dtrControl);
-std::uint32_t rtsFlags(int rtsControl);
 
 // The switches EvRxChar, EvRxFlag, EvTxEmpty, EvCts, EvDsr, EvRlsd, EvBreak, EvErr, EvRing, EvRx80Full.
 std::uint32_t eventMask(const std::array<bool, 10>& switches);

@@ -98,6 +98,7 @@ TEST_F(ComAsync, OpeningReportsTheModemLinesThatAreOnThenTheNumber) {
     com7.line->setModemStatus(Cts | Rlsd);
     open("COM7");
     EXPECT_EQ(outputs.seen(), (std::vector<std::string>{"beforeOpen ", "cts 1", "rlsd 1", "open 7"}));
+    EXPECT_EQ(com.properties().maxBaud, 115200u);
     outputs.clear();
     open("COM7");  // already open: nothing at all
     EXPECT_TRUE(outputs.seen().empty());

@@ -91,6 +91,15 @@ TEST_F(Link, EveryMinuteAnOpenPortIsClosedAndOpenedAgain) {
     EXPECT_EQ(com5.openAttempts, attempts + 1);
 }
 
+TEST_F(Link, ADeviceAwayAtTheMinutesReopenIsRetriedUntilItIsBack) {
+    com5.line->unplug();  // nothing written since: only the reopen finds out
+    loop.advance(60000);
+    EXPECT_FALSE(link.port().isOpen());
+    com5.line->plugIn();
+    loop.advance(250);
+    EXPECT_TRUE(link.port().isOpen());
+}
+
 TEST_F(Link, AStateIsReadBack100msAfterZ2) {
     send(kDevicePanels, "P3");
     send(kDevicePanels, "Z2");
