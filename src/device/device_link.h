@@ -3,9 +3,9 @@
 // port; each change of the lights switch writes the all-off command past the gate; a 60 s reconnect
 // while the port is open (retried until the device answers again); the "Z2" read-back of the device state.
 #include <cstdint>
-#include <string>
 
 #include "device/com_async.h"
+#include "device/link_elements.h"
 #include "runtime/container.h"
 #include "runtime/elements/branches.h"
 #include "runtime/elements/data_flow.h"
@@ -13,18 +13,6 @@
 #include "runtime/elements/timer.h"
 
 namespace lr {
-
-// Reads the 31 state positions one byte each, without waiting (nothing read counts as byte 0).
-class THIStateReadBack : public Element {
-  public:
-    Point onRead;   // asks for one byte
-    Point onState;  // the decoded state string
-    void doRead(TData& data);
-    void doByte(TData& data);  // the byte read: a string, empty or null when none came
-
-  private:
-    std::uint8_t byte_ = 0;
-};
 
 class DeviceLink : public TClassMultiBase {
   public:
@@ -47,17 +35,14 @@ class DeviceLink : public TClassMultiBase {
 
     // Outputs: every command that went to the port, the lights value after each change, the state read.
     void setOnCommand(Point point) { toPort_.outputs[1] = point; }
-    void setOnLights(Point point) { lightsChanged_.outputs[1] = point; }
+    void setOnLights(Point point) { gate_.onLights = point; }
     void setOnState(Point point) { readBack_.onState = point; }
 
     THIComAsync& port() { return port_; }
 
   private:
     THIHub& merge_;
-    THISwitch& lights_;
-    THIIf_else& gate_;
-    THIDoData& allOffText_;
-    THIHub& lightsChanged_;
+    THILightsGate& gate_;
     THIHub& toPort_;
     THIMemory& portName_;
     THIComAsync& port_;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <thread>
+
 #include "device/device_link.h"
 #include "device/protocol.h"
 #include "device/simulated_controller.h"
@@ -157,6 +159,25 @@ TEST_F(LinkToController, TheSimulatedControllerFollowsAndAnswers) {
     const std::string expected = device::formatState(controller->state().settings);
     EXPECT_EQ(expected.substr(0, 4), "8010");
     EXPECT_EQ(states.texts(), (std::vector<std::string>{expected}));
+}
+
+TEST_F(LinkToController, AmbilightsWorkerThreadSendsWhileTheLightsAreSwitched) {
+    TData name = makeString("COM2");
+    fire(link.open(), name);
+    std::thread ambilight([this] {
+        for (int i = 0; i < 2000; ++i) {
+            TData command = makeString("A5");
+            fire(link.command(3), command);
+        }
+    });
+    for (int i = 0; i < 50; ++i) {
+        TData none;
+        fire(link.lights(), none);
+    }
+    ambilight.join();
+    TData a5 = makeString("A5");
+    fire(link.command(3), a5);  // 50 flips leave the lights on
+    EXPECT_EQ(controller->state().settings.levels[0], 5);
 }
 
 TEST_F(LinkToController, AnUnpluggedControllerIsBackWithinSecondsNotAMinute) {
