@@ -12,7 +12,6 @@ namespace lr {
 namespace {
 
 constexpr int kMaxNesting = 256;
-constexpr int kRegisters = 8;
 constexpr double kPi = 3.141592653589793;
 
 // What a sub-expression compiled to: its value is built from the folded constant `f` and an operand
@@ -74,9 +73,7 @@ std::optional<std::size_t> findRestAdd(const std::vector<Pending>& list, const L
 class Generator {
   public:
     Generator(std::string_view text, std::span<const Point> inputs, const ListingSink& listing)
-        : scanner_(text), inputs_(inputs), listing_(listing) {
-        out_.slotMap.assign(inputs.size() + 1, -1);
-    }
+        : scanner_(text), inputs_(inputs), emitter_(listing), slotMap_(inputs.size() + 1, -1) {}
     CompiledFormula run();
 
   private:
@@ -101,42 +98,29 @@ class Generator {
     void applyConstant(Form stack, double f);
     void loadConstant(double f);
 
-    void push();
-    std::uint32_t newSlot(double value);
-    void emit(const X87Instruction& ins, std::string_view comment = {});
     void emitFrom(std::vector<Pending>& list, std::size_t first);
-    void marker(std::string_view text);
     [[noreturn]] static void syntaxError() { throw ElementError(error::Syntax); }
 
     FastScanner scanner_;
     std::span<const Point> inputs_;
-    const ListingSink& listing_;
-    CompiledFormula out_;
-    std::vector<X87Instruction> program_;  // what works the register stack, in order
-    int depth_ = -1;
-    int spillLevel_ = -1;
-    std::vector<std::uint32_t> spillSlots_;
+    X87Emitter emitter_;
+    std::vector<std::int32_t> slotMap_;
     int nesting_ = 0;
     std::size_t boundInput_ = 0;
 };
 
 CompiledFormula Generator::run() {
-    emit({X87::PushEbx});
-    emit({X87::PushEsi});
-    emit({X87::MovEbxEax});
-    emit({X87::MovEsiEdx});
-    marker("BEGIN equation");
+    for (X87 op : {X87::PushEbx, X87::PushEsi, X87::MovEbxEax, X87::MovEsiEdx})
+        emitter_.emit({op});
+    emitter_.marker("BEGIN equation");
     scanner_.next();
     Value v = expression();
     materialise(v);
-    marker("END equation");
-    emit({X87::Fwait});
-    emit({X87::PopEsi});
-    emit({X87::PopEbx});
-    emit({X87::Ret});
+    emitter_.marker("END equation");
+    for (X87 op : {X87::Fwait, X87::PopEsi, X87::PopEbx, X87::Ret})
+        emitter_.emit({op});
     if (!scanner_.is(FastTok::End)) syntaxError();
-    out_.routine = X87Routine(program_);
-    return std::move(out_);
+    return {std::move(emitter_.code()), emitter_.routine(), std::move(emitter_.data()), std::move(slotMap_)};
 }
 
 // ---- grammar ----
@@ -148,7 +132,7 @@ Value Generator::expression() {
     while (scanner_.is(FastTok::Operator, '+') || scanner_.is(FastTok::Operator, '-')) {
         const bool minus = scanner_.token().symbol == '-';
         scanner_.next();
-        const int depth = depth_;
+        const int depth = emitter_.depth();
         Value right = term();
         toSum(right);
         reloadIfSpilled(left, depth, kSum);
@@ -165,7 +149,7 @@ Value Generator::term() {
     while (scanner_.is(FastTok::Operator, '*') || scanner_.is(FastTok::Operator, '/')) {
         const bool divide = scanner_.token().symbol == '/';
         scanner_.next();
-        const int depth = depth_;
+        const int depth = emitter_.depth();
         Value right = factor();
         toProduct(right);
         reloadIfSpilled(left, depth, kProduct);
@@ -239,9 +223,9 @@ Value Generator::input() {
 
 // A connected input has its own slot; an unconnected one reads the input data (one number only).
 Pending Generator::inputLoad(std::size_t k) {
-    std::int32_t& entry = out_.slotMap[k];
+    std::int32_t& entry = slotMap_[k];
     if (inputs_[k - 1].connected()) {
-        if (entry < 0) entry = static_cast<std::int32_t>(newSlot(0));
+        if (entry < 0) entry = static_cast<std::int32_t>(emitter_.newSlot(0));
         std::string comment(1, 'X');
         comment += std::to_string(k);
         return {{X87::Fld, Base::DataArray, static_cast<std::uint32_t>(entry)}, std::move(comment)};
@@ -249,8 +233,8 @@ Pending Generator::inputLoad(std::size_t k) {
     if (boundInput_ != 0 && boundInput_ != k) throw ElementError(error::NoData);
     boundInput_ = k;
     entry = -2;
-    if (out_.slotMap[0] < 0) out_.slotMap[0] = static_cast<std::int32_t>(newSlot(0));
-    return {{X87::Fld, Base::DataArray, static_cast<std::uint32_t>(out_.slotMap[0])},
+    if (slotMap_[0] < 0) slotMap_[0] = static_cast<std::int32_t>(emitter_.newSlot(0));
+    return {{X87::Fld, Base::DataArray, static_cast<std::uint32_t>(slotMap_[0])},
             std::string("from input Data")};
 }
 
@@ -297,14 +281,12 @@ void Generator::invert(Value& v, const Level& level) {
 
 // A left side on the stack that the right side pushed out to memory comes back as a pending load.
 void Generator::reloadIfSpilled(Value& left, int depth, const Level& level) {
-    if ((left.form != level.stack && left.form != level.inverse) || spillLevel_ != depth) return;
-    const X87Instruction reload{X87::Fld, Base::DataArray,
-                                spillSlots_[static_cast<std::size_t>(spillLevel_)]};
-    --spillLevel_;
-    --depth_;
+    if (left.form != level.stack && left.form != level.inverse) return;
+    const std::optional<std::uint32_t> slot = emitter_.takeSpilled(depth);
+    if (!slot) return;
     left.flipped = left.form == level.inverse;
     left.form = level.pending;
-    left.list = {Pending{reload, "Pop FPU"}};
+    left.list = {Pending{{X87::Fld, Base::DataArray, *slot}, "Pop FPU"}};
 }
 
 void Generator::combine(Value& left, Value& right, const Level& level) {
@@ -361,14 +343,14 @@ void Generator::registerOp(Value& left, Form right, const Level& level) {
     const bool leftInverse = left.form == level.inverse;
     const bool rightInverse = right == level.inverse;
     if (leftInverse == rightInverse) {
-        emit({level.addp});
+        emitter_.emit({level.addp});
     } else if (rightInverse) {
-        emit({level.subp});
+        emitter_.emit({level.subp});
     } else {
-        emit({level.subrp});
+        emitter_.emit({level.subrp});
         left.form = level.stack;
     }
-    --depth_;
+    emitter_.pop();
 }
 
 // ---- putting values on the stack ----
@@ -376,7 +358,7 @@ void Generator::registerOp(Value& left, Form right, const Level& level) {
 void Generator::materialise(Value& v) {
     switch (v.form) {
         case Form::Constant:
-            push();
+            emitter_.push();
             loadConstant(v.f);
             break;
         case Form::SumPending:
@@ -393,7 +375,7 @@ void Generator::materialise(Value& v) {
 }
 
 Form Generator::emitPending(Value& v, const Level& level) {
-    push();
+    emitter_.push();
     std::vector<Pending>& list = v.list;
     if (!v.flipped) {
         emitFrom(list, 0);
@@ -411,7 +393,9 @@ Form Generator::emitPending(Value& v, const Level& level) {
 }
 
 void Generator::applyConstant(Form stack, double f) {
-    const auto withConstant = [&](X87 op) { emit({op, Base::DataArray, newSlot(f)}, formatReal(f)); };
+    const auto withConstant = [&](X87 op) {
+        emitter_.emit({op, Base::DataArray, emitter_.newSlot(f)}, formatReal(f));
+    };
     switch (stack) {
         case Form::SumStack:
             if (f != 0) withConstant(X87::Fadd);
@@ -420,12 +404,12 @@ void Generator::applyConstant(Form stack, double f) {
             if (f != 0) {
                 withConstant(X87::Fsubr);
             } else {
-                emit({X87::Fchs});
+                emitter_.emit({X87::Fchs});
             }
             break;
         case Form::ProductStack:
             if (f == -1) {
-                emit({X87::Fchs});
+                emitter_.emit({X87::Fchs});
             } else if (f != 1) {
                 withConstant(X87::Fmul);
             }
@@ -438,52 +422,22 @@ void Generator::applyConstant(Form stack, double f) {
 
 void Generator::loadConstant(double f) {
     if (f == 1) {
-        emit({X87::Fld1});
+        emitter_.emit({X87::Fld1});
     } else if (f == 0) {
-        emit({X87::Fldz});
+        emitter_.emit({X87::Fldz});
     } else if (f == kPi) {
-        emit({X87::Fldpi});
+        emitter_.emit({X87::Fldpi});
     } else {
-        emit({X87::Fld, Base::DataArray, newSlot(f)}, formatReal(f));
+        emitter_.emit({X87::Fld, Base::DataArray, emitter_.newSlot(f)}, formatReal(f));
     }
-}
-
-// A ninth value rotates the oldest register to the top and stores it in the spill slot of its level.
-void Generator::push() {
-    ++depth_;
-    if (depth_ <= spillLevel_ + kRegisters) return;
-    ++spillLevel_;
-    const auto level = static_cast<std::size_t>(spillLevel_);
-    if (spillSlots_.size() <= level) spillSlots_.push_back(newSlot(0));
-    emit({X87::Fdecstp});
-    emit({X87::Fstp, Base::DataArray, spillSlots_[level]}, "Push FPU");
-}
-
-std::uint32_t Generator::newSlot(double value) {
-    out_.data.push_back(value);
-    return static_cast<std::uint32_t>(out_.data.size() - 1);
-}
-
-void Generator::emit(const X87Instruction& ins, std::string_view comment) {
-    const std::string bytes = encode(ins);
-    out_.code += bytes;
-    if (runsOnTheStack(ins.op)) program_.push_back(ins);
-    if (listing_) listing_(listingLine(bytes, instructionText(ins, comment)));
 }
 
 // Emits list[first], then the others in order.
 void Generator::emitFrom(std::vector<Pending>& list, std::size_t first) {
-    emit(list[first].ins, list[first].comment);
+    emitter_.emit(list[first].ins, list[first].comment);
     for (std::size_t i = 0; i < list.size(); ++i) {
-        if (i != first) emit(list[i].ins, list[i].comment);
+        if (i != first) emitter_.emit(list[i].ins, list[i].comment);
     }
-}
-
-void Generator::marker(std::string_view text) {
-    if (!listing_) return;
-    std::string line = "--------\t-----------------\t";
-    line += text;
-    listing_(line);
 }
 
 }  // namespace

@@ -2,14 +2,12 @@
 // The compiler of THIFastMathParse: formula text to x87 code with constant folding, fused memory
 // operands and spilling beyond eight stack registers.
 #include <cstdint>
-#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "expr/x87_code.h"
-#include "expr/x87_machine.h"
+#include "expr/x87_emitter.h"
 #include "runtime/point.h"
 
 namespace lr {
@@ -22,8 +20,6 @@ struct CompiledFormula {
     // -2 bound to the input data).
     std::vector<std::int32_t> slotMap;
 };
-
-using ListingSink = std::function<void(const std::string& line)>;
 
 // `text` ends with the end mark; `inputs` are X1..Xn, an unconnected one binds %k to the input data.
 // Raises 34 (syntax), 10 (a second unconnected input) or a floating-point error of the folding.

@@ -33,8 +33,8 @@ void THIFastMathParse::gather(TData& data) {
 }
 
 void THIFastMathParse::doCalc(TData& data) {
-    if (!compiled_) generate();
     valid_ = false;
+    if (!compiled_) generate();
     gather(data);
     lastResult_ = compiled_->routine.run(compiled_->data, lastResult_);
     valid_ = true;

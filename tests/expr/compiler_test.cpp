@@ -191,7 +191,11 @@ TEST_F(Compiler, RuntimeFaultsAreRaised) {
 
 TEST_F(Compiler, FailedGenerationIsRepeatedAtEveryCalculation) {
     CompilerHarness h("%1 + 1 2", {1});
+    h.compiler.setDefault(3);
     EXPECT_EQ(h.errorOf(), error::Syntax);
+    TData r;
+    h.compiler.Result(r);
+    EXPECT_TRUE(isNull(r)) << "Result reads empty after any failed calculation";
     const std::size_t lines = h.listing.values.size();
     EXPECT_EQ(lines, 12u) << "the listing is complete before the leftover text is found";
     EXPECT_EQ(h.errorOf(), error::Syntax);
