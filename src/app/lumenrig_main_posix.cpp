@@ -1,0 +1,75 @@
+// lumenrig on Linux: the container tree on the headless backend, on the steady clock. Ctrl+C or a
+// termination request closes the main window as its close request would.
+#include <pthread.h>
+#include <signal.h>
+
+#include <atomic>
+#include <iostream>
+#include <thread>
+
+#include "app/lumenrig_main.h"
+#include "ui/headless/headless_platform.h"
+#include "ui/headless/realtime_loop.h"
+#include "ui/headless/recorded_message_boxes.h"
+
+namespace {
+
+// No one can click a box here: its text goes to the terminal and its first button answers.
+class TerminalMessageBoxes : public ui::MessageBoxes {
+  public:
+    ui::Answer show(const ui::MessageBoxSpec& spec) override {
+        std::cerr << spec.caption << ": " << spec.text << '\n';
+        return ui::headless::firstButton(spec.buttons);
+    }
+};
+
+sigset_t closingSignals() {
+    sigset_t set;
+    sigemptyset(&set);
+    sigaddset(&set, SIGINT);
+    sigaddset(&set, SIGTERM);
+    return set;
+}
+
+// Waits for the closing signals on a thread of its own (they are blocked everywhere else) and turns
+// the first into a close request.
+class SignalCloser {
+  public:
+    explicit SignalCloser(app::LumenrigProgram& program)
+        : thread_([this, &program] {
+              const sigset_t set = closingSignals();
+              int signal = 0;
+              sigwait(&set, &signal);
+              if (!done_) program.requestClose();
+          }) {}
+    ~SignalCloser() {
+        done_ = true;
+        pthread_kill(thread_.native_handle(), SIGTERM);
+        thread_.join();
+    }
+    SignalCloser(const SignalCloser&) = delete;
+    SignalCloser& operator=(const SignalCloser&) = delete;
+
+  private:
+    std::atomic<bool> done_{false};
+    std::thread thread_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const auto options = app::parseLumenrigArgs({argv + 1, static_cast<std::size_t>(argc - 1)}, std::cerr);
+    if (!options) return 2;
+    const sigset_t set = closingSignals();
+    pthread_sigmask(SIG_BLOCK, &set, nullptr);  // before any thread starts, so every thread inherits it
+
+    ui::headless::RealtimeLoop loop;
+    TerminalMessageBoxes boxes;
+    ui::headless::HeadlessPlatform platform(loop, boxes);
+    app::LumenrigProgram program(platform);
+    if (options->smoke) return app::runSmoke(program, {.windowIcon = false}, std::cerr);
+
+    SignalCloser closer(program);
+    std::cout << "Lumenrig is running on the headless display; Ctrl+C closes it." << std::endl;
+    return program.run();
+}
