@@ -13,8 +13,8 @@ run: bootstrap
 
 run-windows: bootstrap
 	cmake --preset windows >/dev/null
-	cmake --build --preset windows -j $(JOBS) --target lumenrig-cli
-	./tools/wine-run ./build/windows/src/app/lumenrig-cli.exe --help
+	cmake --build --preset windows -j $(JOBS) --target lumenrig
+	./tools/wine-run ./build/windows/src/app/lumenrig.exe
 
 test: bootstrap test-linux test-windows
 
