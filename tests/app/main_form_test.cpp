@@ -153,6 +153,18 @@ TEST_F(MainFormTest, TrayMouseEventsCarryTheButtonNumber) {
     EXPECT_EQ(rec.texts(), (std::vector<std::string>{"1", "1", "1", "0", "2", ""}));
 }
 
+TEST_F(MainFormTest, TheTipFollowsTheHintBeforeAndAfterTheIconExists) {
+    app::LumenrigProgram program(platform);
+    THITrayIcon& icon = program.root().trayIcon();
+    TData early = makeString("Lumenrig");
+    icon.doHint(early);
+    start();
+    EXPECT_EQ(tray().tip(), "Lumenrig");
+    TData late = makeString(std::string(70, 'x'));
+    icon.doHint(late);
+    EXPECT_EQ(tray().tip(), std::string(63, 'x'));
+}
+
 TEST_F(MainFormTest, SmokeRunPassesOnAHealthyProgram) {
     app::LumenrigProgram program(platform);
     std::ostringstream err;
