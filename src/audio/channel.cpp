@@ -23,13 +23,20 @@ void Channel::remember(std::span<const std::int16_t> samples) {
             sum += samples[i + c];
         recent_[next_] = static_cast<float>(sum) * scale;
         next_ = (next_ + 1) % recent_.size();
+        ++kept_;
     }
 }
 
-void Channel::latest(std::span<float, kFftSize> out) const {
+std::uint64_t Channel::latest(std::span<float, kFftSize> out) const {
     const std::lock_guard lock(recentMutex_);
     const auto split = recent_.begin() + static_cast<std::ptrdiff_t>(next_);
     std::copy(recent_.begin(), split, std::copy(split, recent_.end(), out.begin()));
+    return kept_;
+}
+
+std::uint64_t Channel::kept() const {
+    const std::lock_guard lock(recentMutex_);
+    return kept_;
 }
 
 void Channel::stop() {

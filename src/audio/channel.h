@@ -27,7 +27,9 @@ class Channel : public CaptureSink {
     void stop();
     bool active() const { return active_.load(); }
     // The kFftSize most recent samples, oldest first; zeros stand in for those not yet recorded.
-    void latest(std::span<float, kFftSize> out) const;
+    // Returns how many samples the channel has kept so far, which tells a caller whether they changed.
+    std::uint64_t latest(std::span<float, kFftSize> out) const;
+    std::uint64_t kept() const;
 
   private:
     void remember(std::span<const std::int16_t> samples);
@@ -42,6 +44,7 @@ class Channel : public CaptureSink {
     mutable std::mutex recentMutex_;
     std::array<float, kFftSize> recent_{};  // a ring; next_ is the oldest sample
     std::size_t next_ = 0;
+    std::uint64_t kept_ = 0;
 };
 
 }  // namespace lr::audio

@@ -142,8 +142,13 @@ std::int32_t Engine::channelGetData(Handle handle, float* buffer, std::uint32_t 
         fail(code::NotAvail, "unsupported data request");
         return -1;
     }
-    channel->latest(samples_);
-    fft_.magnitudes(samples_, std::span<float>(buffer, kFftBins));
+    // The beat and the band analysers ask for the same window in one tick: transform it once.
+    if (spectrumOf_ != handle || spectrumAt_ != channel->kept()) {
+        spectrumAt_ = channel->latest(samples_);
+        spectrumOf_ = handle;
+        fft_.magnitudes(samples_, spectrum_);
+    }
+    std::copy(spectrum_.begin(), spectrum_.end(), buffer);
     return static_cast<std::int32_t>(kFftBins * sizeof(float));
 }
 

@@ -56,6 +56,9 @@ class Engine : public Backend {
     std::string message_;
     RealFft fft_{kFftSize};
     std::array<float, kFftSize> samples_{};
+    std::array<float, kFftBins> spectrum_{};  // of the window below, kept for the next request
+    Handle spectrumOf_ = 0;
+    std::uint64_t spectrumAt_ = 0;
 };
 
 }  // namespace lr::audio

@@ -124,6 +124,18 @@ TEST_F(EngineTest, SwitchedOffInputRecordsSilence) {
     EXPECT_EQ(*std::max_element(s.begin(), s.end()), 0.0f);
 }
 
+// Two analysers read the same window in one tick; the next samples must still show up.
+TEST_F(EngineTest, RepeatedRequestsFollowNewSamples) {
+    const Handle h = open();
+    synth->pump(300);
+    const auto first = spectrum(h);
+    EXPECT_EQ(spectrum(h), first);
+    synth->pump(4096);
+    const auto later = spectrum(h);
+    EXPECT_NE(later, first);
+    EXPECT_NEAR(later[100], 1.0, 1e-3);
+}
+
 // Until 2048 samples have come, the older positions are zeros.
 TEST_F(EngineTest, ShortRecordingIsPaddedWithLeadingZeros) {
     const Handle h = open();
