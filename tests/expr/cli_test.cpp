@@ -5,7 +5,6 @@
 
 #include "app/cmd_compile.h"
 #include "app/cmd_eval.h"
-#include "app/cp1251.h"
 
 using namespace lumenrig::cli;
 
@@ -81,11 +80,4 @@ TEST(ExprCli, CompilePrintsTheListingThenTheResult) {
             EXPECT_EQ(out, c.out);
         }
     }
-}
-
-TEST(ExprCli, Cp1251BecomesUtf8) {
-    EXPECT_EQ(cp1251ToUtf8("MathParse"), "MathParse");
-    EXPECT_EQ(cp1251ToUtf8("\xCE\xF8\xE8\xE1\xEA\xE0"),
-              "\xD0\x9E\xD1\x88\xD0\xB8\xD0\xB1\xD0\xBA\xD0\xB0");                            // Ошибка
-    EXPECT_EQ(cp1251ToUtf8("\xB9\x88\xA8\xB8"), "\xE2\x84\x96\xE2\x82\xAC\xD0\x81\xD1\x91");  // №€Ёё
 }

@@ -87,6 +87,7 @@ Win32Tray::Win32Tray(HWND owner) : owner_(owner) {
 Win32Tray::~Win32Tray() {
     hide();
     DestroyWindow(hwnd_);
+    if (ownIcon_) DestroyIcon(ownIcon_);
 }
 
 NOTIFYICONDATAW Win32Tray::data(UINT flags) const {
@@ -120,8 +121,11 @@ void Win32Tray::setTip(std::string tip) {
 }
 
 void Win32Tray::setIcon(const Image& icon) {
-    icon_ = icon.empty() ? nullptr : iconOf(icon);
+    HICON previous = ownIcon_;
+    ownIcon_ = icon.empty() ? nullptr : iconOf(icon);
+    icon_ = ownIcon_;
     if (shown_) show();
+    if (previous) DestroyIcon(previous);
 }
 
 void Win32Tray::report(LPARAM event) {

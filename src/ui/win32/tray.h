@@ -26,6 +26,7 @@ class Win32Tray : public TrayIcon {
     HWND owner_;
     HWND hwnd_ = nullptr;
     HICON icon_ = nullptr;
+    HICON ownIcon_ = nullptr;  // made by setIcon and freed here; the window's own icon is only borrowed
     std::wstring tip_;
     bool shown_ = false;
 };
