@@ -5,29 +5,11 @@
 #include "headless_fixture.h"
 #include "recorder.h"
 #include "runtime/elements/branches.h"
+#include "values.h"
 
 using namespace lr;
 
 namespace {
-
-TData listOf(std::initializer_list<TData> items) {
-    TData list;
-    for (const auto& i : items)
-        append(list, i);
-    return list;
-}
-
-std::vector<std::string> textsOf(const TData& list) {
-    std::vector<std::string> out;
-    for (const TData* i = &list; i && !isNull(*i); i = i->next.get())
-        out.push_back(toString(*i));
-    return out;
-}
-
-template <auto M, class E>
-void fireAt(E& element, TData value = {}) {
-    fire(bind<M>(element), value);
-}
 
 constexpr std::uint16_t kFalse = 0;
 constexpr std::uint16_t kTrue = 1;

@@ -6,6 +6,7 @@
 #include "headless_fixture.h"
 #include "recorder.h"
 #include "runtime/elements/counters.h"
+#include "values.h"
 
 using namespace lr;
 
@@ -16,12 +17,6 @@ std::vector<std::int32_t> intsOf(const Recorder& rec) {
     for (const TData& v : rec.values)
         out.push_back(toInteger(v));
     return out;
-}
-
-// Fires a work method through a point, the way a link does, so that forwarding takes effect.
-template <auto M, class E>
-void fireAt(E& element, TData value = {}) {
-    fire(bind<M>(element), value);
 }
 
 }  // namespace

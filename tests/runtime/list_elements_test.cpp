@@ -3,23 +3,9 @@
 #include "headless_fixture.h"
 #include "recorder.h"
 #include "runtime/elements/list_elements.h"
+#include "values.h"
 
 using namespace lr;
-
-namespace {
-TData listOf(std::initializer_list<TData> items) {
-    TData list;
-    for (const auto& i : items)
-        append(list, i);
-    return list;
-}
-std::vector<std::string> textsOf(const TData& list) {
-    std::vector<std::string> out;
-    for (const TData* i = &list; i && !isNull(*i); i = i->next.get())
-        out.push_back(toString(*i));
-    return out;
-}
-}  // namespace
 
 class ListElements : public HeadlessTest {};
 

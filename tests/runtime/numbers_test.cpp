@@ -8,22 +8,11 @@
 #include "runtime/elements/numbers.h"
 #include "runtime/elements/text_params.h"
 #include "runtime/random.h"
+#include "values.h"
 
 using namespace lr;
 
 namespace {
-
-template <auto M, class E>
-void fireAt(E& element, TData value = {}) {
-    fire(bind<M>(element), value);
-}
-
-std::vector<std::int32_t> intsOf(const TData& list) {
-    std::vector<std::int32_t> out;
-    for (const TData* i = &list; i && !isNull(*i); i = i->next.get())
-        out.push_back(toInteger(*i));
-    return out;
-}
 
 constexpr std::uint32_t kMultiplier = 134775813u;
 

@@ -3,17 +3,9 @@
 #include "headless_fixture.h"
 #include "recorder.h"
 #include "runtime/elements/text_elements.h"
+#include "values.h"
 
 using namespace lr;
-
-namespace {
-TData listOf(std::initializer_list<TData> items) {
-    TData list;
-    for (const auto& i : items)
-        append(list, i);
-    return list;
-}
-}  // namespace
 
 class TextElements : public HeadlessTest {
   protected:

@@ -6,17 +6,9 @@
 #include "shell/ini_element.h"
 #include "shell/ini_file.h"
 #include "shell/memory_system.h"
+#include "values.h"
 
 using namespace lr;
-
-namespace {
-TData listOf(std::initializer_list<TData> items) {
-    TData list;
-    for (const auto& i : items)
-        append(list, i);
-    return list;
-}
-}  // namespace
 
 class SettingsElements : public HeadlessTest {
   protected:
