@@ -18,7 +18,10 @@ struct Point {
     bool connected() const { return method != nullptr; }
 };
 
+// Unnamed, so that every file has its own thunks: GCC 12 otherwise emits the thunk of a member of a
+// file-local class as a weak symbol, and the linker may merge two unrelated ones of the same name.
 namespace detail {
+namespace {
 template <auto M>
 struct Thunk;
 
@@ -35,6 +38,7 @@ struct Thunk<M> {
     static void call(void* target, TData& data, std::uint16_t) { (static_cast<C*>(target)->*M)(data); }
     using Class = C;
 };
+}  // namespace
 }  // namespace detail
 
 // bind<&THITimer::doTimer>(timer): a point to a member work or read method, one indirect call per hop.
