@@ -53,25 +53,6 @@ double parseReal(std::string_view s) {
 
 namespace {
 
-int digitCount(long double integral) {
-    int n = 1;
-    while (integral >= 10.0L) {
-        integral /= 10.0L;
-        ++n;
-    }
-    return n;
-}
-
-std::string digitsOf(long double integral) {
-    std::string d;
-    while (integral >= 1.0L) {
-        const long double q = std::floor(integral / 10.0L);
-        d.insert(d.begin(), static_cast<char>('0' + static_cast<int>(integral - q * 10.0L)));
-        integral = q;
-    }
-    return d.empty() ? std::string("0") : d;
-}
-
 void trimFraction(std::string& s) {
     while (!s.empty() && s.back() == '0')
         s.pop_back();
@@ -99,17 +80,17 @@ std::string formatReal(double v) {
         }
     }
     long double r = std::nearbyint(m);
-    while (digitCount(r) < 15) {
+    while (r < 1e14L) {
         m *= 10.0L;
         --n;
         r = std::nearbyint(m);
     }
     // A carry into a sixteenth digit moves the point one place; the digits stay 15.
-    if (digitCount(r) > 15) {
+    if (r >= 1e15L) {
         r = std::nearbyint(r / 10.0L);
         ++n;
     }
-    const std::string d = digitsOf(r);
+    const std::string d = std::to_string(static_cast<std::uint64_t>(r));
     std::string text;
     if (n >= 15) {
         text = d + std::string(static_cast<std::size_t>(n - 15), '0');
