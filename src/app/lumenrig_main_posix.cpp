@@ -17,9 +17,9 @@ namespace {
 // No one can click a box here: its text goes to the terminal and its first button answers.
 class TerminalMessageBoxes : public ui::MessageBoxes {
   public:
-    ui::Answer show(const ui::MessageBoxSpec& spec) override {
-        std::cerr << spec.caption << ": " << spec.text << '\n';
-        return ui::headless::firstButton(spec.buttons);
+    ui::Answer show(const ui::MessageBoxSpec& params) override {
+        std::cerr << params.caption << ": " << params.text << '\n';
+        return ui::headless::firstButton(params.buttons);
     }
 };
 

@@ -89,8 +89,9 @@ bool PulseCapture::connectContext(std::string& error) {
 }
 
 bool PulseCapture::connectStream(const std::string& source, std::string& error) {
-    const pa_sample_spec spec{PA_SAMPLE_FLOAT32NE, kFormat.rate, static_cast<std::uint8_t>(kFormat.channels)};
-    stream_ = pa_stream_new(context_, "Lumenrig recording", &spec, nullptr);
+    const pa_sample_spec params{PA_SAMPLE_FLOAT32NE, kFormat.rate,
+                                static_cast<std::uint8_t>(kFormat.channels)};
+    stream_ = pa_stream_new(context_, "Lumenrig recording", &params, nullptr);
     pa_stream_set_state_callback(stream_, onStreamState, this);
     pa_stream_set_read_callback(stream_, onRead, this);
     const pa_buffer_attr attr{static_cast<std::uint32_t>(-1), 0, 0, 0, kFragmentBytes};

@@ -8,12 +8,13 @@ namespace lr::audio {
 namespace {
 
 // "name" or "name:argument".
-std::string_view argumentOf(std::string_view spec, std::string_view name) {
-    return spec.size() > name.size() ? spec.substr(name.size() + 1) : std::string_view{};
+std::string_view argumentOf(std::string_view params, std::string_view name) {
+    return params.size() > name.size() ? params.substr(name.size() + 1) : std::string_view{};
 }
 
-bool named(std::string_view spec, std::string_view name) {
-    return spec == name || (spec.starts_with(name) && spec.size() > name.size() && spec[name.size()] == ':');
+bool named(std::string_view params, std::string_view name) {
+    return params == name ||
+           (params.starts_with(name) && params.size() > name.size() && params[name.size()] == ':');
 }
 
 }  // namespace

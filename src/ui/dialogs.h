@@ -21,8 +21,8 @@ class Dialogs {
   public:
     virtual ~Dialogs() = default;
     virtual std::optional<Color> chooseColor(Window* owner, Color initial) = 0;
-    virtual std::optional<std::string> openFile(Window* owner, const FileDialogSpec& spec) = 0;
-    virtual std::optional<std::string> saveFile(Window* owner, const FileDialogSpec& spec) = 0;
+    virtual std::optional<std::string> openFile(Window* owner, const FileDialogSpec& params) = 0;
+    virtual std::optional<std::string> saveFile(Window* owner, const FileDialogSpec& params) = 0;
 };
 
 }  // namespace ui

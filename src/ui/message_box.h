@@ -28,7 +28,7 @@ class MessageBoxes {
   public:
     virtual ~MessageBoxes() = default;
     // Shows the box modally (timers keep running) and returns the pressed button.
-    virtual Answer show(const MessageBoxSpec& spec) = 0;
+    virtual Answer show(const MessageBoxSpec& params) = 0;
 };
 
 }  // namespace ui

@@ -19,9 +19,9 @@ struct HintStyle {
 class Toolkit {
   public:
     virtual ~Toolkit() = default;
-    virtual std::unique_ptr<Window> createWindow(const WindowSpec& spec) = 0;
+    virtual std::unique_ptr<Window> createWindow(const WindowSpec& params) = 0;
     // A null parent parks the control on a hidden window until it is given a place.
-    virtual std::unique_ptr<Control> createControl(Control* parent, const ControlSpec& spec) = 0;
+    virtual std::unique_ptr<Control> createControl(Control* parent, const ControlSpec& params) = 0;
     virtual std::unique_ptr<PopupMenu> createPopupMenu() = 0;
     virtual std::unique_ptr<TrayIcon> createTrayIcon(Window& owner) = 0;
     virtual HotKeyRegistration registerHotKey(int virtualKey, unsigned modifiers) = 0;

@@ -124,11 +124,11 @@ class TonePlayer {
 
   private:
     void play(const std::stop_token& stop, double hz, float amplitude) {
-        const pa_sample_spec spec{PA_SAMPLE_FLOAT32NE, 44100, 1};
+        const pa_sample_spec params{PA_SAMPLE_FLOAT32NE, 44100, 1};
         const std::uint32_t any = static_cast<std::uint32_t>(-1);
         const pa_buffer_attr small{any, 4410 * sizeof(float), any, any,
                                    any};  // 100 ms: playing starts at once
-        pa_simple* out = pa_simple_new(nullptr, "lumenrig test", PA_STREAM_PLAYBACK, "tone", "tone", &spec,
+        pa_simple* out = pa_simple_new(nullptr, "lumenrig test", PA_STREAM_PLAYBACK, "tone", "tone", &params,
                                        nullptr, &small, nullptr);
         if (!out) return failed_.store(true);
         std::vector<float> block(441);

@@ -24,7 +24,7 @@ void put16(Bytes& b, std::uint16_t v) {
     b.push_back(static_cast<std::uint8_t>(v >> 8));
 }
 
-struct Spec {
+struct Params {
     std::uint16_t tag = 1, channels = 1, bits = 16;
     std::uint32_t rate = 44100;
     std::vector<std::int16_t> samples;
@@ -33,13 +33,13 @@ struct Spec {
 };
 
 template <class Change>
-Spec with(Change change) {
-    Spec s;
+Params with(Change change) {
+    Params s;
     change(s);
     return s;
 }
 
-Bytes build(const Spec& s) {
+Bytes build(const Params& s) {
     Bytes b;
     put(b, "RIFF");
     put32(b, 0);
@@ -69,42 +69,42 @@ Bytes build(const Spec& s) {
 TEST(WavFile, ReadsSixteenBitPcm) {
     struct Case {
         const char* name;
-        Spec spec;
+        Params params;
         std::size_t samples;
     };
     const Case cases[] = {
-        {"mono", with([](Spec& s) {
+        {"mono", with([](Params& s) {
              s.samples = {0, 16384, -32768};
          }),
          3},
-        {"stereo", with([](Spec& s) {
+        {"stereo", with([](Params& s) {
              s.channels = 2, s.rate = 22050, s.samples = {1, 2, 3, 4};
          }),
          4},
-        {"odd chunk before fmt", with([](Spec& s) { s.samples = {5}, s.extraChunk = true; }), 1},
-        {"size 0 while recording", with([](Spec& s) {
+        {"odd chunk before fmt", with([](Params& s) { s.samples = {5}, s.extraChunk = true; }), 1},
+        {"size 0 while recording", with([](Params& s) {
              s.samples = {7, 8}, s.dataSize = 0;
          }),
          2},
-        {"size past the end", with([](Spec& s) {
+        {"size past the end", with([](Params& s) {
              s.samples = {7, 8}, s.dataSize = 1000;
          }),
          2},
-        {"half a frame", with([](Spec& s) {
+        {"half a frame", with([](Params& s) {
              s.channels = 2, s.samples = {1, 2, 3};
          }),
          2},
     };
     for (const Case& c : cases) {
         std::string error;
-        const auto wav = parseWav(build(c.spec), error);
+        const auto wav = parseWav(build(c.params), error);
         ASSERT_TRUE(wav) << c.name << ": " << error;
         EXPECT_EQ(wav->samples.size(), c.samples) << c.name;
-        EXPECT_EQ(wav->format.channels, c.spec.channels) << c.name;
-        EXPECT_EQ(wav->format.rate, c.spec.rate) << c.name;
+        EXPECT_EQ(wav->format.channels, c.params.channels) << c.name;
+        EXPECT_EQ(wav->format.rate, c.params.rate) << c.name;
     }
     std::string error;
-    const Spec three = with([](Spec& s) { s.samples = {0, 16384, -32768}; });
+    const Params three = with([](Params& s) { s.samples = {0, 16384, -32768}; });
     EXPECT_EQ(parseWav(build(three), error)->samples, (std::vector<float>{0, 0.5f, -1}));
 }
 
@@ -113,15 +113,15 @@ TEST(WavFile, RejectsWhatItCannotPlayWithAReason) {
         Bytes bytes;
         const char* reason;
     };
-    Bytes noData = build(Spec{});
+    Bytes noData = build(Params{});
     noData.resize(noData.size() - 8);
     const Case cases[] = {
         {{}, "not a WAV file"},
         {Bytes{'R', 'I', 'F', 'F', 0, 0, 0, 0, 'A', 'V', 'I', ' '}, "not a WAV file"},
-        {build(with([](Spec& s) { s.bits = 8; })), "only 16-bit samples are supported"},
-        {build(with([](Spec& s) { s.tag = 3; })), "only PCM samples are supported"},
-        {build(with([](Spec& s) { s.channels = 6; })), "only mono and stereo are supported"},
-        {build(with([](Spec& s) { s.rate = 0; })), "its sample rate is not supported"},
+        {build(with([](Params& s) { s.bits = 8; })), "only 16-bit samples are supported"},
+        {build(with([](Params& s) { s.tag = 3; })), "only PCM samples are supported"},
+        {build(with([](Params& s) { s.channels = 6; })), "only mono and stereo are supported"},
+        {build(with([](Params& s) { s.rate = 0; })), "its sample rate is not supported"},
         {noData, "the WAV file has no data chunk"},
     };
     for (const Case& c : cases) {
@@ -148,7 +148,7 @@ TEST(WavFile, DriverPlaysTheFileOnce) {
     std::vector<std::int16_t> samples(1000);
     for (std::size_t i = 0; i < samples.size(); ++i)
         samples[i] = static_cast<std::int16_t>(i * 7);
-    const Bytes bytes = build(with([&](Spec& s) { s.samples = samples; }));
+    const Bytes bytes = build(with([&](Params& s) { s.samples = samples; }));
     std::ofstream(path, std::ios::binary)
         .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     std::string error;

@@ -90,7 +90,8 @@ TEST_F(SystemElements, MessageWithAbsurdSettingsShowsAPlainBox) {
     message.DefaultButton = 9;
     Recorder ok;
     message.onOK = ok.point();
-    boxes.setPolicy([](const ui::MessageBoxSpec& spec) { return ui::headless::firstButton(spec.buttons); });
+    boxes.setPolicy(
+        [](const ui::MessageBoxSpec& params) { return ui::headless::firstButton(params.buttons); });
     TData text = makeString("from the event");
     fire(bind<&THIMessage::doMessage>(message), text);
     ASSERT_EQ(boxes.shown().size(), 1u);

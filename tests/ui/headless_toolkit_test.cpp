@@ -250,7 +250,7 @@ TEST_F(HeadlessToolkitTest, DialogsAnswerFromTheQueueThenCancel) {
     EXPECT_EQ(platform.dialogs().openFile(nullptr, {.title = "Open", .filter = "*.lsc"}), "C:\\a.lsc");
     EXPECT_EQ(platform.dialogs().saveFile(nullptr, {}), std::nullopt);
     ASSERT_EQ(dialogs.shown().size(), 4u);
-    EXPECT_EQ(dialogs.shown()[2].spec.title, "Open");
+    EXPECT_EQ(dialogs.shown()[2].params.title, "Open");
 }
 
 TEST_F(HeadlessToolkitTest, RenderComposesChildrenAndTheirTexts) {

@@ -41,13 +41,13 @@ const Point& THIMessage::outputFor(std::int32_t code) const {
 
 // Out-of-range settings fall back to a plain box rather than reach the system.
 void THIMessage::doMessage(TData& data) {
-    ui::MessageBoxSpec spec;
-    spec.text = readString(data, Text, Text_);
-    spec.caption = readString(data, Caption, Caption_);
-    spec.buttons = Buttons >= 0 && Buttons <= 5 ? static_cast<ui::Buttons>(Buttons) : ui::Buttons::Ok;
-    spec.icon = Icon >= 0 && Icon <= 4 ? static_cast<ui::Icon>(Icon) : ui::Icon::None;
-    spec.defaultButton = DefaultButton >= 0 && DefaultButton <= 2 ? DefaultButton : 0;
-    const auto code = static_cast<std::int32_t>(ui::platform().messageBoxes().show(spec));
+    ui::MessageBoxSpec params;
+    params.text = readString(data, Text, Text_);
+    params.caption = readString(data, Caption, Caption_);
+    params.buttons = Buttons >= 0 && Buttons <= 5 ? static_cast<ui::Buttons>(Buttons) : ui::Buttons::Ok;
+    params.icon = Icon >= 0 && Icon <= 4 ? static_cast<ui::Icon>(Icon) : ui::Icon::None;
+    params.defaultButton = DefaultButton >= 0 && DefaultButton <= 2 ? DefaultButton : 0;
+    const auto code = static_cast<std::int32_t>(ui::platform().messageBoxes().show(params));
     if (code < 1 || code > 7) return;
     fireInteger(onResult, code);
     forwardNull(data, outputFor(code));

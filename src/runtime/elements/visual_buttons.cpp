@@ -8,7 +8,7 @@ void THIBitBtn::doCaption(TData& data) {
     control().setText(toString(data));
 }
 
-ui::ControlSpec THIImgBtn::spec() const {
+ui::ControlSpec THIImgBtn::params() const {
     return {ui::ControlKind::ImageButton, {}, {}, Transparent ? ui::style::Transparent : 0u};
 }
 

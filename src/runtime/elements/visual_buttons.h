@@ -14,7 +14,7 @@ class THIBitBtn : public THIWin {
     void doCaption(TData& data);
 
   protected:
-    ui::ControlSpec spec() const override { return {ui::ControlKind::BitmapButton, {}, Caption}; }
+    ui::ControlSpec params() const override { return {ui::ControlKind::BitmapButton, {}, Caption}; }
     void applyOwn() override { control().setImages({.normal = Bitmap}); }
 };
 
@@ -25,7 +25,7 @@ class THIImgBtn : public THIWin {
     bool Transparent = false;  // the corner colour of each image is see-through
 
   protected:
-    ui::ControlSpec spec() const override;
+    ui::ControlSpec params() const override;
     void applyOwn() override { control().setImages(Images); }
 };
 
@@ -55,7 +55,7 @@ class ThiButtonRush : public THIWin {
     RushState state();
 
   protected:
-    ui::ControlSpec spec() const override { return {ui::ControlKind::PaintBox, {}, Caption}; }
+    ui::ControlSpec params() const override { return {ui::ControlKind::PaintBox, {}, Caption}; }
     void applyOwn() override { control().invalidate(); }
     void paint(ui::Painter& painter) override;
     void click() override;

@@ -7,7 +7,7 @@
 
 namespace lr {
 
-ui::ControlSpec THILabel::spec() const {
+ui::ControlSpec THILabel::params() const {
     const unsigned align = Alignment_ == ui::TextAlign::Center  ? ui::style::AlignCenter
                            : Alignment_ == ui::TextAlign::Right ? ui::style::AlignRight
                                                                 : 0u;
@@ -30,7 +30,7 @@ void THILabel::Text(TData& data) {
     data = makeString(control().text());
 }
 
-ui::ControlSpec THIEdit::spec() const {
+ui::ControlSpec THIEdit::params() const {
     return {ui::ControlKind::Edit,
             {},
             Text_,
@@ -49,7 +49,7 @@ void THIEdit::changed() {
     fireFromUser(onChange, makeString(control().text()));
 }
 
-ui::ControlSpec THIMemo::spec() const {
+ui::ControlSpec THIMemo::params() const {
     return {ui::ControlKind::Memo, {}, Strings, ReadOnly ? ui::style::ReadOnly : 0u};
 }
 

@@ -9,7 +9,7 @@ class THIPanel : public THIWin {
     using THIWin::THIWin;
 
   protected:
-    ui::ControlSpec spec() const override { return {ui::ControlKind::Panel}; }
+    ui::ControlSpec params() const override { return {ui::ControlKind::Panel}; }
 };
 
 class THIGroupBox : public THIWin {
@@ -18,7 +18,7 @@ class THIGroupBox : public THIWin {
     std::string Caption;
 
   protected:
-    ui::ControlSpec spec() const override { return {ui::ControlKind::GroupBox, {}, Caption}; }
+    ui::ControlSpec params() const override { return {ui::ControlKind::GroupBox, {}, Caption}; }
 };
 
 class THILabel : public THIWin {
@@ -31,7 +31,7 @@ class THILabel : public THIWin {
     void Text(TData& data);
 
   protected:
-    ui::ControlSpec spec() const override;
+    ui::ControlSpec params() const override;
     void applyOwn() override { fitText(); }
 
   private:
@@ -49,7 +49,7 @@ class THIEdit : public THIWin {
     void Text(TData& data);
 
   protected:
-    ui::ControlSpec spec() const override;
+    ui::ControlSpec params() const override;
     void changed() override;
 };
 
@@ -66,7 +66,7 @@ class THIMemo : public THIWin {
     void Count(TData& data);
 
   protected:
-    ui::ControlSpec spec() const override;
+    ui::ControlSpec params() const override;
     void changed() override;
 };
 
@@ -81,7 +81,7 @@ class THICheckBox : public THIWin {
     void Checked(TData& data);
 
   protected:
-    ui::ControlSpec spec() const override { return {ui::ControlKind::CheckBox, {}, Caption}; }
+    ui::ControlSpec params() const override { return {ui::ControlKind::CheckBox, {}, Caption}; }
     void applyOwn() override { control().setChecked(Checked_); }
     void changed() override;
 };
@@ -102,7 +102,7 @@ class THIComboBox : public THIWin {
     void Count(TData& data);
 
   protected:
-    ui::ControlSpec spec() const override { return {ui::ControlKind::ComboBox}; }
+    ui::ControlSpec params() const override { return {ui::ControlKind::ComboBox}; }
     void applyOwn() override;
     void changed() override;
 };

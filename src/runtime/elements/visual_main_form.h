@@ -34,7 +34,7 @@ class THIMainForm : public THIWin {
     ui::Window& window() { return static_cast<ui::Window&>(control()); }
 
   protected:
-    ui::ControlSpec spec() const override { return {ui::ControlKind::Window}; }
+    ui::ControlSpec params() const override { return {ui::ControlKind::Window}; }
     std::unique_ptr<ui::Control> create() override;
     void applyOwn() override;
     void applyVisible() override {}

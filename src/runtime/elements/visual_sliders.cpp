@@ -2,7 +2,7 @@
 
 namespace lr {
 
-ui::ControlSpec THITrackBar::spec() const {
+ui::ControlSpec THITrackBar::params() const {
     unsigned flags = Orientation_ == Orientation::Vertical ? ui::style::Vertical : 0u;
     if (TickMarks_ == TickMarks::Both) flags |= ui::style::TicksBoth;
     if (TickMarks_ == TickMarks::None) flags |= ui::style::NoTicks;
@@ -44,7 +44,7 @@ void THITrackBar::scrolled(ui::ScrollCode code, int position) {
     fireFromUser(onPosition, makeInteger(position));
 }
 
-ui::ControlSpec THIScrollBar::spec() const {
+ui::ControlSpec THIScrollBar::params() const {
     return {ui::ControlKind::ScrollBar, {}, {}, Kind == Orientation::Vertical ? ui::style::Vertical : 0u};
 }
 

@@ -27,7 +27,7 @@ class THITrackBar : public THIWin {
     void Position(TData& data);
 
   protected:
-    ui::ControlSpec spec() const override;
+    ui::ControlSpec params() const override;
     void applyOwn() override;
     void scrolled(ui::ScrollCode code, int position) override;
 
@@ -48,7 +48,7 @@ class THIScrollBar : public THIWin {
     void Position(TData& data);
 
   protected:
-    ui::ControlSpec spec() const override;
+    ui::ControlSpec params() const override;
     void applyOwn() override;
     void scrolled(ui::ScrollCode code, int position) override;
 };
@@ -62,7 +62,7 @@ class THIScrollBox : public THIWin {
     void Position(TData& data);
 
   protected:
-    ui::ControlSpec spec() const override { return {ui::ControlKind::ScrollBox}; }
+    ui::ControlSpec params() const override { return {ui::ControlKind::ScrollBox}; }
     void applyOwn() override;
 };
 

@@ -24,7 +24,7 @@ THIWin::~THIWin() {
 }
 
 std::unique_ptr<ui::Control> THIWin::create() {
-    ui::ControlSpec s = spec();
+    ui::ControlSpec s = params();
     s.bounds = {Left_, Top_, Width_, Height_};
     if (TabStop) s.flags |= ui::style::TabStop;
     return ui::platform().toolkit().createControl(parent_, s);

@@ -62,7 +62,7 @@ class THIWin : public Element, protected ui::ControlListener {
     ui::Control& control();
 
   protected:
-    virtual ui::ControlSpec spec() const = 0;
+    virtual ui::ControlSpec params() const = 0;
     virtual std::unique_ptr<ui::Control> create();
     // The member's own properties, applied after the shared ones and before visibility.
     virtual void applyOwn() {}

@@ -41,13 +41,13 @@ std::optional<Color> ScriptedDialogs::chooseColor(Window*, Color initial) {
     return answer;
 }
 
-std::optional<std::string> ScriptedDialogs::openFile(Window*, const FileDialogSpec& spec) {
-    shown_.push_back({Kind::Open, spec});
+std::optional<std::string> ScriptedDialogs::openFile(Window*, const FileDialogSpec& params) {
+    shown_.push_back({Kind::Open, params});
     return nextFile();
 }
 
-std::optional<std::string> ScriptedDialogs::saveFile(Window*, const FileDialogSpec& spec) {
-    shown_.push_back({Kind::Save, spec});
+std::optional<std::string> ScriptedDialogs::saveFile(Window*, const FileDialogSpec& params) {
+    shown_.push_back({Kind::Save, params});
     return nextFile();
 }
 

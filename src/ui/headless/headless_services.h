@@ -45,13 +45,13 @@ class ScriptedDialogs : public Dialogs {
     enum class Kind { Color, Open, Save };
     struct Shown {
         Kind kind;
-        FileDialogSpec spec;
+        FileDialogSpec params;
         Color initialColor = 0;
     };
 
     std::optional<Color> chooseColor(Window* owner, Color initial) override;
-    std::optional<std::string> openFile(Window* owner, const FileDialogSpec& spec) override;
-    std::optional<std::string> saveFile(Window* owner, const FileDialogSpec& spec) override;
+    std::optional<std::string> openFile(Window* owner, const FileDialogSpec& params) override;
+    std::optional<std::string> saveFile(Window* owner, const FileDialogSpec& params) override;
 
     void answerColor(std::optional<Color> c) { colors_.push_back(c); }
     void answerFile(std::optional<std::string> path) { files_.push_back(std::move(path)); }

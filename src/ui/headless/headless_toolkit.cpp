@@ -67,21 +67,21 @@ void HeadlessTray::send(TrayEvent event, MouseButton button) {
     if (shown_ && onEvent) onEvent(event, button);
 }
 
-std::unique_ptr<Window> HeadlessToolkit::createWindow(const WindowSpec& spec) {
+std::unique_ptr<Window> HeadlessToolkit::createWindow(const WindowSpec& params) {
     auto window = std::make_unique<HeadlessControl>(*this, nullptr, ControlKind::Window, nextHandle_++);
     window->setVisible(false);
-    window->setBounds(spec.bounds);
-    window->setText(spec.caption);
-    window->setBorder(spec.border);
-    window->setColor(spec.color);
+    window->setBounds(params.bounds);
+    window->setText(params.caption);
+    window->setBorder(params.border);
+    window->setColor(params.color);
     return window;
 }
 
-std::unique_ptr<Control> HeadlessToolkit::createControl(Control* parent, const ControlSpec& spec) {
-    auto control = std::make_unique<HeadlessControl>(*this, static_cast<HeadlessControl*>(parent), spec.kind,
-                                                     nextHandle_++);
-    control->setBounds(spec.bounds);
-    control->setText(spec.text);
+std::unique_ptr<Control> HeadlessToolkit::createControl(Control* parent, const ControlSpec& params) {
+    auto control = std::make_unique<HeadlessControl>(*this, static_cast<HeadlessControl*>(parent),
+                                                     params.kind, nextHandle_++);
+    control->setBounds(params.bounds);
+    control->setText(params.text);
     return control;
 }
 

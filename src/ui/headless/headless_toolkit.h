@@ -62,8 +62,8 @@ class HeadlessTray : public TrayIcon {
 class HeadlessToolkit : public Toolkit {
   public:
     explicit HeadlessToolkit(const Screen& screen) : screen_(screen) {}
-    std::unique_ptr<Window> createWindow(const WindowSpec& spec) override;
-    std::unique_ptr<Control> createControl(Control* parent, const ControlSpec& spec) override;
+    std::unique_ptr<Window> createWindow(const WindowSpec& params) override;
+    std::unique_ptr<Control> createControl(Control* parent, const ControlSpec& params) override;
     std::unique_ptr<PopupMenu> createPopupMenu() override;
     std::unique_ptr<TrayIcon> createTrayIcon(Window& owner) override;
     HotKeyRegistration registerHotKey(int virtualKey, unsigned modifiers) override;

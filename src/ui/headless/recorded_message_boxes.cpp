@@ -18,9 +18,9 @@ Answer firstButton(Buttons buttons) {
     return Answer::Ok;
 }
 
-Answer RecordedMessageBoxes::show(const MessageBoxSpec& spec) {
-    shown_.push_back(spec);
-    return policy_ ? policy_(spec) : firstButton(spec.buttons);
+Answer RecordedMessageBoxes::show(const MessageBoxSpec& params) {
+    shown_.push_back(params);
+    return policy_ ? policy_(params) : firstButton(params.buttons);
 }
 
 }  // namespace ui::headless

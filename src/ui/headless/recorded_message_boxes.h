@@ -11,7 +11,7 @@ class RecordedMessageBoxes : public MessageBoxes {
   public:
     using Policy = std::function<Answer(const MessageBoxSpec&)>;
 
-    Answer show(const MessageBoxSpec& spec) override;
+    Answer show(const MessageBoxSpec& params) override;
     void setPolicy(Policy policy) { policy_ = std::move(policy); }
     // While a box is "open" (inside the policy), a nested show() is recorded too.
     const std::vector<MessageBoxSpec>& shown() const { return shown_; }

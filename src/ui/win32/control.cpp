@@ -135,27 +135,27 @@ bool isPushButton(ControlKind k) {
 }
 }  // namespace
 
-Win32Control::Win32Control(Win32Toolkit& toolkit, HWND parent, const ControlSpec& spec)
-    : toolkit_(toolkit), kind_(spec.kind), flags_(spec.flags) {
-    const NativeClass cls = nativeClass(spec.kind, spec.flags);
-    const DWORD tab = (spec.flags & style::TabStop) ? WS_TABSTOP : 0;
+Win32Control::Win32Control(Win32Toolkit& toolkit, HWND parent, const ControlSpec& params)
+    : toolkit_(toolkit), kind_(params.kind), flags_(params.flags) {
+    const NativeClass cls = nativeClass(params.kind, params.flags);
+    const DWORD tab = (params.flags & style::TabStop) ? WS_TABSTOP : 0;
     create(parent ? parent : toolkit.hiddenOwner(), cls.name,
-           WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | cls.style | tab, 0, spec.bounds);
+           WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | cls.style | tab, 0, params.bounds);
     if (cls.name != HostClass) SetWindowSubclass(hwnd_, subclassProc, 1, 0);
     if (Win32Control* p = from(parent))
         setFont(p->font_);
     else
         setFont(font_);
-    setText(spec.text);
+    setText(params.text);
 }
 
-Win32Control::Win32Control(Win32Toolkit& toolkit, const WindowSpec& spec)
-    : toolkit_(toolkit), kind_(ControlKind::Window), color_(spec.color) {
-    const BorderStyle b = borderStyle(spec.border);
-    HWND owner = spec.owner ? static_cast<Win32Control*>(spec.owner)->hwnd_ : nullptr;
-    create(owner, HostClass, b.style | WS_CLIPCHILDREN, b.exStyle, spec.bounds);
+Win32Control::Win32Control(Win32Toolkit& toolkit, const WindowSpec& params)
+    : toolkit_(toolkit), kind_(ControlKind::Window), color_(params.color) {
+    const BorderStyle b = borderStyle(params.border);
+    HWND owner = params.owner ? static_cast<Win32Control*>(params.owner)->hwnd_ : nullptr;
+    create(owner, HostClass, b.style | WS_CLIPCHILDREN, b.exStyle, params.bounds);
     setFont(font_);
-    setText(spec.caption);
+    setText(params.caption);
 }
 
 void Win32Control::create(HWND parent, const wchar_t* cls, DWORD style, DWORD exStyle, Rect bounds) {

@@ -12,8 +12,8 @@ class Win32Toolkit;
 
 class Win32Control : public Window {
   public:
-    Win32Control(Win32Toolkit& toolkit, HWND parent, const ControlSpec& spec);
-    Win32Control(Win32Toolkit& toolkit, const WindowSpec& spec);
+    Win32Control(Win32Toolkit& toolkit, HWND parent, const ControlSpec& params);
+    Win32Control(Win32Toolkit& toolkit, const WindowSpec& params);
     ~Win32Control() override;
 
     static Win32Control* from(HWND hwnd);

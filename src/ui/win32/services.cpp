@@ -59,12 +59,12 @@ HWND ownerOf(Window* w) {
 }
 }  // namespace
 
-Answer Win32MessageBoxes::show(const MessageBoxSpec& spec) {
+Answer Win32MessageBoxes::show(const MessageBoxSpec& params) {
     const UINT defaults[] = {MB_DEFBUTTON1, MB_DEFBUTTON2, MB_DEFBUTTON3};
-    const UINT flags = boxButtons(spec.buttons) | boxIcon(spec.icon) |
-                       defaults[std::clamp(spec.defaultButton, 0, 2)] | MB_TASKMODAL;
+    const UINT flags = boxButtons(params.buttons) | boxIcon(params.icon) |
+                       defaults[std::clamp(params.defaultButton, 0, 2)] | MB_TASKMODAL;
     const int answer =
-        MessageBoxW(GetActiveWindow(), toWide(spec.text).c_str(), toWide(spec.caption).c_str(), flags);
+        MessageBoxW(GetActiveWindow(), toWide(params.text).c_str(), toWide(params.caption).c_str(), flags);
     return answer ? static_cast<Answer>(answer) : Answer::Cancel;
 }
 
@@ -132,16 +132,16 @@ std::optional<Color> Win32Dialogs::chooseColor(Window* owner, Color initial) {
     return static_cast<Color>(cc.rgbResult);
 }
 
-std::optional<std::string> Win32Dialogs::fileDialog(Window* owner, const FileDialogSpec& spec, bool save) {
-    std::wstring path = toWide(spec.fileName);
+std::optional<std::string> Win32Dialogs::fileDialog(Window* owner, const FileDialogSpec& params, bool save) {
+    std::wstring path = toWide(params.fileName);
     path.resize(MAX_PATH * 4, L'\0');
-    const std::wstring filter = filterList(spec.filter);
-    const std::wstring title = toWide(spec.title), dir = toWide(spec.initialDir),
-                       ext = toWide(spec.defaultExt);
+    const std::wstring filter = filterList(params.filter);
+    const std::wstring title = toWide(params.title), dir = toWide(params.initialDir),
+                       ext = toWide(params.defaultExt);
     OPENFILENAMEW ofn{};
     ofn.lStructSize = sizeof ofn;
     ofn.hwndOwner = ownerOf(owner);
-    ofn.lpstrFilter = spec.filter.empty() ? nullptr : filter.c_str();
+    ofn.lpstrFilter = params.filter.empty() ? nullptr : filter.c_str();
     ofn.lpstrFile = path.data();
     ofn.nMaxFile = static_cast<DWORD>(path.size());
     ofn.lpstrTitle = title.empty() ? nullptr : title.c_str();

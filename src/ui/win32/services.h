@@ -8,7 +8,7 @@ namespace ui::win32 {
 
 class Win32MessageBoxes : public MessageBoxes {
   public:
-    Answer show(const MessageBoxSpec& spec) override;
+    Answer show(const MessageBoxSpec& params) override;
 };
 
 class Win32Keyboard : public Keyboard {
@@ -39,15 +39,15 @@ class Win32Resources : public Resources {
 class Win32Dialogs : public Dialogs {
   public:
     std::optional<Color> chooseColor(Window* owner, Color initial) override;
-    std::optional<std::string> openFile(Window* owner, const FileDialogSpec& spec) override {
-        return fileDialog(owner, spec, false);
+    std::optional<std::string> openFile(Window* owner, const FileDialogSpec& params) override {
+        return fileDialog(owner, params, false);
     }
-    std::optional<std::string> saveFile(Window* owner, const FileDialogSpec& spec) override {
-        return fileDialog(owner, spec, true);
+    std::optional<std::string> saveFile(Window* owner, const FileDialogSpec& params) override {
+        return fileDialog(owner, params, true);
     }
 
   private:
-    std::optional<std::string> fileDialog(Window* owner, const FileDialogSpec& spec, bool save);
+    std::optional<std::string> fileDialog(Window* owner, const FileDialogSpec& params, bool save);
     COLORREF custom_[16] = {};
 };
 

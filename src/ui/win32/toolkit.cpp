@@ -42,13 +42,13 @@ Win32Toolkit::~Win32Toolkit() {
     DestroyWindow(hidden_);
 }
 
-std::unique_ptr<Window> Win32Toolkit::createWindow(const WindowSpec& spec) {
-    return std::make_unique<Win32Control>(*this, spec);
+std::unique_ptr<Window> Win32Toolkit::createWindow(const WindowSpec& params) {
+    return std::make_unique<Win32Control>(*this, params);
 }
 
-std::unique_ptr<Control> Win32Toolkit::createControl(Control* parent, const ControlSpec& spec) {
+std::unique_ptr<Control> Win32Toolkit::createControl(Control* parent, const ControlSpec& params) {
     HWND parentHwnd = parent ? static_cast<Win32Control*>(parent)->hwnd() : nullptr;
-    return std::make_unique<Win32Control>(*this, parentHwnd, spec);
+    return std::make_unique<Win32Control>(*this, parentHwnd, params);
 }
 
 std::unique_ptr<PopupMenu> Win32Toolkit::createPopupMenu() {
