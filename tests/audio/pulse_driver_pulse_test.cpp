@@ -20,6 +20,7 @@
 #include "audio/engine.h"
 #include "audio/pulse_session_pulse.h"
 #include "audio/registry.h"
+#include "wait_for.h"
 
 extern char** environ;
 
@@ -35,17 +36,6 @@ using namespace std::chrono_literals;
 namespace {
 
 constexpr double kBin100Hz = 100.0 * 44100 / 2048;
-
-// Polls `done` every 20 ms until it holds or `limit` passes: waiting on another process, not timing.
-template <class Done>
-bool within(std::chrono::milliseconds limit, Done done) {
-    const auto deadline = std::chrono::steady_clock::now() + limit;
-    while (!done()) {
-        if (std::chrono::steady_clock::now() > deadline) return false;
-        std::this_thread::sleep_for(20ms);
-    }
-    return true;
-}
 
 class PulseServer {
   public:

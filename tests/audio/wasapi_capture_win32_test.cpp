@@ -17,6 +17,7 @@
 #include "audio/engine.h"
 #include "audio/registry.h"
 #include "audio/wasapi_capture_win32.h"
+#include "wait_for.h"
 
 using namespace lr::audio;
 using Microsoft::WRL::ComPtr;
@@ -76,16 +77,6 @@ class WasapiTone {
     std::atomic<bool> failed_{false};
     std::jthread thread_;
 };
-
-template <class Done>
-bool within(std::chrono::milliseconds limit, Done done) {
-    const auto deadline = std::chrono::steady_clock::now() + limit;
-    while (!done()) {
-        if (std::chrono::steady_clock::now() > deadline) return false;
-        std::this_thread::sleep_for(20ms);
-    }
-    return true;
-}
 
 bool underWine() {
     return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
