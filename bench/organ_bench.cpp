@@ -87,9 +87,13 @@ void BM_RenderThreeMinutes(benchmark::State& state) {
     std::size_t commands = 0;
     lr::organ::RenderSink sink;
     sink.command = [&](std::uint64_t, std::string_view) { ++commands; };
+    ui::headless::VirtualLoop loop;
+    ui::headless::RecordedMessageBoxes boxes;
+    ui::headless::HeadlessPlatform platform(loop, boxes);
+    const lr::organ::RenderWorld world{platform, [&loop](std::uint32_t ms) { loop.advance(ms); }};
     for (auto _ : state) {
         std::string error;
-        if (!lr::organ::render(options, sink, error)) state.SkipWithError(error.c_str());
+        if (!lr::organ::render(options, sink, world, error)) state.SkipWithError(error.c_str());
     }
     state.counters["x_real_time"] =
         benchmark::Counter(kTrackSeconds, benchmark::Counter::kIsIterationInvariantRate);

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "shell/ini_text.h"
-#include "shell/memory_system.h"
+#include "settings/ini_text.h"
+#include "settings/memory_system.h"
 
 namespace {
 
@@ -48,10 +48,10 @@ void checkOneLineChanged(const std::string& before, const std::string& after) {
 
 void checkWrite(const std::string& file, std::string_view section, std::string_view key,
                 std::string_view value) {
-    shell::IniText ini(file);
+    settings::IniText ini(file);
     const auto before = ini.sectionNames();
     if (!ini.set(section, key, value)) return;
-    const shell::IniText reread(ini.bytes());
+    const settings::IniText reread(ini.bytes());
     const auto stored = reread.find(section, key);
     check(stored && *stored == trimmed(value.substr(0, value.find_first_of(std::string_view("\r\n\0", 3)))));
     checkOneLineChanged(file, ini.bytes());
@@ -71,14 +71,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view value = takeField(in);
     const std::string file(in);
 
-    const shell::IniText ini(file);
+    const settings::IniText ini(file);
     (void)ini.sectionNames();
-    check(ini.readString(section, key, "").size() <= shell::kIniValueLimit);
+    check(ini.readString(section, key, "").size() <= settings::kIniValueLimit);
     (void)ini.readInteger(section, key, 0);
     checkWrite(file, section, key, value);
 
-    shell::MemorySystem sys;
+    settings::MemorySystem sys;
     sys.putFile(":registry:", file);
-    (void)sys.registry().read(shell::RegistryRoot::CurrentUser, section, key);
+    (void)sys.registry().read(settings::RegistryRoot::CurrentUser, section, key);
     return 0;
 }

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "app/cli.h"
-#include "shell/cp1251.h"
+#include "settings/cp1251.h"
 #include "expr/math_parse.h"
 
 namespace lumenrig::cli {
@@ -39,8 +39,8 @@ void ArgumentInputs::connect(std::vector<lr::Point>& inputs) {
 
 int printOutcome(int status, const std::string& out, const std::string& err, std::FILE* outFile,
                  std::FILE* errFile) {
-    std::fputs(shell::cp1251ToUtf8(out).c_str(), outFile);
-    std::fputs(shell::cp1251ToUtf8(err).c_str(), errFile);
+    std::fputs(settings::cp1251ToUtf8(out).c_str(), outFile);
+    std::fputs(settings::cp1251ToUtf8(err).c_str(), errFile);
     return status;
 }
 

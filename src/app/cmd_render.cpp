@@ -6,6 +6,9 @@
 
 #include "app/cli.h"
 #include "organ/render.h"
+#include "ui/headless/headless_platform.h"
+#include "ui/headless/recorded_message_boxes.h"
+#include "ui/headless/virtual_loop.h"
 
 namespace lumenrig::cli {
 
@@ -76,8 +79,12 @@ int runRender(const std::vector<std::string>& words, std::FILE* out, std::FILE* 
         std::fprintf(err, "formula %.*s: error %d %d:%d\n", static_cast<int>(formula.size()), formula.data(),
                      index, line, column);
     };
+    ui::headless::VirtualLoop loop;
+    ui::headless::RecordedMessageBoxes boxes;
+    ui::headless::HeadlessPlatform platform(loop, boxes);
+    const lr::organ::RenderWorld world{platform, [&loop](std::uint32_t ms) { loop.advance(ms); }};
     std::string error;
-    if (!lr::organ::render(options, sink, error)) {
+    if (!lr::organ::render(options, sink, world, error)) {
         std::fprintf(err, "lumenrig-cli: %s\n", error.c_str());
         return 1;
     }

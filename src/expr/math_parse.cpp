@@ -1,7 +1,7 @@
 #include "expr/math_parse.h"
 
 #include "runtime/error.h"
-#include "ui/platform.h"
+#include "runtime/report.h"
 
 namespace lr {
 
@@ -115,10 +115,7 @@ void THIMathParse::report() {
         bool& open;
         ~Close() { open = false; }
     } close{reportOpen_};
-    ui::MessageBoxSpec box;
-    box.text = errorReport(errorIndex_, errorPosition());
-    box.caption = "String-Debug";
-    ui::platform().messageBoxes().show(box);
+    showReport({.text = errorReport(errorIndex_, errorPosition()), .caption = "String-Debug"});
 }
 
 }  // namespace lr

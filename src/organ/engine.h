@@ -23,8 +23,8 @@
 #include "runtime/elements/text_elements.h"
 #include "runtime/elements/timer.h"
 #include "runtime/multi_element_ex.h"
-#include "shell/gvar_container.h"
-#include "shell/ini_text.h"
+#include "settings/gvar_container.h"
+#include "settings/ini_text.h"
 
 namespace lr {
 
@@ -98,8 +98,8 @@ class TClassChildGroupBox_1EFA730 : public TClassMultiBase {
     void extraFailed(TData& data);
     void reportFormulaError(std::size_t formula, std::string_view name, const TData& error);
 
-    void loadBars(const shell::IniText& scheme);
-    void loadFormulas(const shell::IniText& scheme, std::span<const std::string_view> names);
+    void loadBars(const settings::IniText& scheme);
+    void loadFormulas(const settings::IniText& scheme, std::span<const std::string_view> names);
     bool saveValues(const std::string& path);
 
     std::vector<std::pair<std::string, THIGlobalVar*>> vars_;  // the shared values this engine reaches

@@ -1,18 +1,14 @@
 // Run and Stop, the first Run's opening of the recording side, and the reports of the engine.
 #include "expr/math_report.h"
 #include "organ/engine.h"
-#include "ui/platform.h"
+#include "runtime/report.h"
 
 namespace lr {
 
 namespace {
 
 void showError(std::string text) {
-    ui::MessageBoxSpec box;
-    box.text = std::move(text);
-    box.caption = "Error";
-    box.icon = ui::Icon::Error;
-    ui::platform().messageBoxes().show(box);
+    showReport({.text = std::move(text), .caption = "Error", .kind = ReportKind::Error});
 }
 
 }  // namespace
@@ -101,11 +97,9 @@ void TClassChildGroupBox_1EFA730::reportFormulaError(std::size_t formula, std::s
     } close{reportOpen_};
     const TData* line = error.next.get();
     const TData* column = line ? line->next.get() : nullptr;
-    ui::MessageBoxSpec box;
-    box.text = errorReport(toInteger(error),
-                           TextPosition{line ? toInteger(*line) : 1, column ? toInteger(*column) : 1});
-    box.caption = "String-Debug";
-    ui::platform().messageBoxes().show(box);
+    showReport({.text = errorReport(toInteger(error), TextPosition{line ? toInteger(*line) : 1,
+                                                                   column ? toInteger(*column) : 1}),
+                .caption = "String-Debug"});
 }
 
 }  // namespace lr

@@ -2,8 +2,8 @@
 #include <algorithm>
 
 #include "organ/engine.h"
-#include "shell/ini_file.h"
-#include "ui/platform.h"
+#include "runtime/report.h"
+#include "settings/ini_file.h"
 
 namespace lr {
 
@@ -59,7 +59,7 @@ void TClassChildGroupBox_1EFA730::doLoadScheme(TData& data) {
     fireString(bind<&THIGlobalVar::doValue>(var("scheme_dir")), path);
     setBlock(0);
     fireString(onSchemeText, path);
-    const shell::IniText scheme = shell::iniLoad(path);
+    const settings::IniText scheme = settings::iniLoad(path);
     loadBars(scheme);
     fireString(bind<&THIBASS_FFT_2048_Vis::doInit>(beat_), scheme.readString(kInit, "strfreq_beat", ""));
     fireString(bind<&THIBASS_FFT_2048_Vis::doInit>(bands_), scheme.readString(kInit, "strfreq", ""));
@@ -74,7 +74,7 @@ void TClassChildGroupBox_1EFA730::doLoadScheme(TData& data) {
 }
 
 // A slider goes to 8 - value (held within its range 0..8), and its bar then reads 8 - position.
-void TClassChildGroupBox_1EFA730::loadBars(const shell::IniText& scheme) {
+void TClassChildGroupBox_1EFA730::loadBars(const settings::IniText& scheme) {
     for (std::string_view name : kBarNames) {
         const std::int64_t value = scheme.readInteger(kInit, name, 0);
         const std::int64_t position = std::clamp<std::int64_t>(kTopBar - value, 0, kTopBar);
@@ -85,7 +85,7 @@ void TClassChildGroupBox_1EFA730::loadBars(const shell::IniText& scheme) {
     }
 }
 
-void TClassChildGroupBox_1EFA730::loadFormulas(const shell::IniText& scheme,
+void TClassChildGroupBox_1EFA730::loadFormulas(const settings::IniText& scheme,
                                                std::span<const std::string_view> names) {
     for (std::string_view name : names) {
         TData formula = makeString(scheme.readString(kCalculation, name, ""));
@@ -98,22 +98,17 @@ void TClassChildGroupBox_1EFA730::doSaveScheme(TData&) {
     setBlock(0);
     TData path;
     read(bind<&THIGlobalVar::Var>(var("scheme_dir")), path);
-    ui::MessageBoxSpec box;
-    box.caption = "Scheme settings";
     if (saveValues(toString(path))) {
-        box.text = "Saved!";
-        box.icon = ui::Icon::Information;
+        showReport({.text = "Saved!", .caption = "Scheme settings", .kind = ReportKind::Information});
     } else {
-        box.text = "Not saved!";
-        box.icon = ui::Icon::Error;
+        showReport({.text = "Not saved!", .caption = "Scheme settings", .kind = ReportKind::Error});
     }
-    ui::platform().messageBoxes().show(box);
     setBlock(1);
 }
 
 bool TClassChildGroupBox_1EFA730::saveValues(const std::string& path) {
     if (path.empty()) return false;
-    return shell::iniUpdate(path, [&](shell::IniText& scheme) {
+    return settings::iniUpdate(path, [&](settings::IniText& scheme) {
         for (std::string_view name : savedNames()) {
             TData value;
             read(bind<&THIGlobalVar::Var>(var(name)), value);

@@ -5,10 +5,7 @@
 #include "organ/engine.h"
 #include "runtime/globals.h"
 #include "runtime/random.h"
-#include "shell/system.h"
-#include "ui/headless/headless_platform.h"
-#include "ui/headless/recorded_message_boxes.h"
-#include "ui/headless/virtual_loop.h"
+#include "settings/system.h"
 
 namespace lr::organ {
 
@@ -76,8 +73,9 @@ void setBars(const std::array<std::int32_t, 14>& bars) {
 
 }  // namespace
 
-bool render(const RenderOptions& options, const RenderSink& sink, std::string& error) {
-    if (!shell::system().fileExists(options.scheme)) {
+bool render(const RenderOptions& options, const RenderSink& sink, const RenderWorld& world,
+            std::string& error) {
+    if (!settings::system().fileExists(options.scheme)) {
         error = "cannot read the scheme \"" + options.scheme + "\"";
         return false;
     }
@@ -89,15 +87,12 @@ bool render(const RenderOptions& options, const RenderSink& sink, std::string& e
     audio::Engine audio(std::move(driver));
     const audio::ScopedBackend backend(audio);
 
-    ui::headless::VirtualLoop loop;
-    ui::headless::RecordedMessageBoxes boxes;
-    ui::headless::HeadlessPlatform platform(loop, boxes);
-    const ui::ScopedPlatform platformScope(platform);
+    const ui::ScopedPlatform platformScope(world.platform);
     const DispatchScope dispatch;
     resetGlobalVars();
     setRandomSeed(options.seed);
 
-    Output output(sink, loop);
+    Output output(sink, world.platform.loop());
     TClassChildGroupBox_1EFA730 engine(nullptr, nullptr);
     engine.onChannel = bind<&Output::command>(output);
     engine.onFormulaError = bind<&Output::formulaError>(output);
@@ -108,7 +103,7 @@ bool render(const RenderOptions& options, const RenderSink& sink, std::string& e
     fireInteger(runStop, 1);
     for (std::uint64_t tick = 1; framesUpTo(tick, length->rate) <= length->frames; ++tick) {
         track.pump(framesUpTo(tick, length->rate) - framesUpTo(tick - 1, length->rate));
-        loop.advance(kOrganTickMs);
+        world.advance(kOrganTickMs);
     }
     fireInteger(runStop, 0);
     return true;

@@ -13,9 +13,12 @@
 #include "organ/key_list.h"
 #include "organ/render.h"
 #include "runtime/globals.h"
-#include "shell/ini_file.h"
+#include "settings/ini_file.h"
 #include "synth_track.h"
 #include "temp_folder.h"
+#include "ui/headless/headless_platform.h"
+#include "ui/headless/recorded_message_boxes.h"
+#include "ui/headless/virtual_loop.h"
 
 namespace {
 
@@ -62,8 +65,12 @@ class ShippedSchemes : public testing::Test {
         sink.formulaError = [&](std::string_view formula, int, int, int) {
             show.errors.emplace_back(formula);
         };
+        ui::headless::VirtualLoop loop;
+        ui::headless::RecordedMessageBoxes boxes;
+        ui::headless::HeadlessPlatform platform(loop, boxes);
+        const lr::organ::RenderWorld world{platform, [&loop](std::uint32_t ms) { loop.advance(ms); }};
         std::string error;
-        EXPECT_TRUE(lr::organ::render({scheme, track_, 0, std::nullopt}, sink, error)) << error;
+        EXPECT_TRUE(lr::organ::render({scheme, track_, 0, std::nullopt}, sink, world, error)) << error;
         return show;
     }
 
@@ -81,7 +88,7 @@ TEST_F(ShippedSchemes, AtLeastEightAreShipped) {
 
 TEST_F(ShippedSchemes, EachIsACleanFileWithADescriptionAndNamedBars) {
     for (const std::string& path : shippedSchemes()) {
-        const shell::IniText scheme = shell::iniLoad(path);
+        const settings::IniText scheme = settings::iniLoad(path);
         const std::string& bytes = scheme.bytes();
         EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), std::count(bytes.begin(), bytes.end(), '\r'))
             << path << ": CR LF line ends";
