@@ -1,5 +1,6 @@
 // The termios backend: the controller's line settings applied to a tty; "COMn" names the n-th entry
-// of the serial device list, a path names itself. Line events are watched by polling in short slices.
+// of the serial device list ("serial_devices" in the settings file, else the built-in list), a path
+// names itself. Line events are watched by polling in short slices.
 #include <fcntl.h>
 #include <linux/serial.h>
 #include <poll.h>
@@ -17,6 +18,8 @@
 
 #include "device/line_config.h"
 #include "device/system_port.h"
+#include "settings/ini_file.h"
+#include "settings/paths.h"
 
 namespace lr::device::detail {
 
@@ -332,10 +335,20 @@ std::uint32_t PosixPort::waitEvent() {
     return 0;
 }
 
+// Read at every open, so a changed list holds from the next open or scan on; an empty or missing key
+// keeps the built-in list.
+std::optional<std::string> comDevicePath(int number) {
+    const auto listed = parseSerialDevices(
+        settings::iniReadString(settings::expandPath("lumenrig.ini"), "init", "serial_devices", ""));
+    if (listed.empty()) return serialDevicePath(number);
+    if (number < 1 || static_cast<std::size_t>(number) > listed.size()) return std::nullopt;
+    return listed[static_cast<std::size_t>(number) - 1];
+}
+
 std::optional<std::string> devicePath(const std::string& name) {
     if (!name.empty() && name.front() == '/') return name;
     const auto number = strictComNumber(name);
-    return number ? serialDevicePath(*number) : std::nullopt;
+    return number ? comDevicePath(*number) : std::nullopt;
 }
 
 OpenResult openPath(const std::string& path, const LineSettings& settings) {
@@ -372,7 +385,7 @@ OpenResult openSystemPort(const std::string& name, const LineSettings& settings)
 void raiseThreadPriority() {}
 
 OpenResult openSystemProbePort(int number, const ProbeSettings& probe) {
-    const auto path = serialDevicePath(number);
+    const auto path = comDevicePath(number);
     if (!path) return {nullptr, "COM" + std::to_string(number) + ": no such serial port"};
     return openPath(*path, probeLineSettings(probe));
 }

@@ -45,12 +45,25 @@ class TClassMultiBase {
         elements_.push_back(std::move(element));
         return ref;
     }
+    // A sub-container kept among the elements, so that it too is destroyed in reverse creation order.
+    template <class C, class... Args>
+    C& own(Args&&... args) {
+        auto holder = std::make_unique<Owned>(std::make_unique<C>(std::forward<Args>(args)...));
+        C& ref = static_cast<C&>(*holder->container);
+        elements_.push_back(std::move(holder));
+        return ref;
+    }
     void join(Edge& edge) {
         edge.container = this;
         edge_ = &edge;
     }
 
   private:
+    struct Owned : Element {
+        explicit Owned(std::unique_ptr<TClassMultiBase> c) : container(std::move(c)) {}
+        std::unique_ptr<TClassMultiBase> container;
+    };
+
     ui::Control* parent_;
     TClassMultiBase* owner_;
     Edge* edge_ = nullptr;

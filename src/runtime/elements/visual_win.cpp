@@ -158,4 +158,8 @@ void THIWin::mouseWheel(int delta) {
     fireFromUser(onMouseWheel, makeInteger(delta));
 }
 
+void THIWin::keyDown(int virtualKey) {
+    fireFromUser(onKeyDown, makeInteger(virtualKey));
+}
+
 }  // namespace lr

@@ -42,6 +42,7 @@ class THIWin : public Element, protected ui::ControlListener {
     Point onMouseUp;
     Point onClick;
     Point onMouseWheel;
+    Point onKeyDown;  // the virtual-key code of each key pressed while the control has the focus
 
     void doColor(TData& data);
     void doVisible(TData& data);
@@ -78,6 +79,7 @@ class THIWin : public Element, protected ui::ControlListener {
     void mouseUp(ui::MouseButton button, ui::Point at) override;
     void click() override;
     void mouseWheel(int delta) override;
+    void keyDown(int virtualKey) override;
 
   private:
     void applyShared();
