@@ -6,15 +6,18 @@ JOBS ?= $(shell nproc)
 bootstrap:
 	@./tools/bootstrap
 
+# The real program with --demo, from a program folder of its own under build/.
 run: bootstrap
 	cmake --preset linux >/dev/null
-	cmake --build --preset linux -j $(JOBS) --target lumenrig-cli
-	./build/linux/src/app/lumenrig-cli --help
+	cmake --build --preset linux -j $(JOBS) --target lumenrig lumenrig-cli
+	./tools/make-demo build/linux/src/app/lumenrig build/demo
+	cd build/demo && ./lumenrig --demo
 
 run-windows: bootstrap
 	cmake --preset windows >/dev/null
 	cmake --build --preset windows -j $(JOBS) --target lumenrig
-	./tools/wine-run ./build/windows/src/app/lumenrig.exe
+	./tools/make-demo build/windows/src/app/lumenrig.exe build/demo-windows
+	WINEPREFIX=$(CURDIR)/build/windows/wineprefix ./tools/wine-run ./build/demo-windows/lumenrig.exe --demo
 
 test: bootstrap test-linux test-windows
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "app/cli.h"
-#include "settings/cp1251.h"
 #include "expr/math_parse.h"
+#include "settings/cp1251.h"
 
 namespace lumenrig::cli {
 

@@ -5,12 +5,39 @@
 #include <string_view>
 #include <vector>
 
+#include <stdexcept>
+
+#include "audio/registry.h"
 #include "runtime/lifecycle.h"
+#include "settings/paths.h"
+#include "settings/system.h"
 
 namespace app {
 
-LumenrigProgram::LumenrigProgram(ui::Platform& platform)
-    : platform_(platform), scope_(platform), root_(std::make_unique<lr::TClassMainForm_1E8A0D0>()) {}
+namespace {
+// Started at log-in from another folder, the reads relative to the current folder would find nothing.
+void enterProgramFolder() {
+    settings::system().setCurrentFolder(settings::programFolder());
+}
+
+std::unique_ptr<lr::audio::Engine> makeAudio(const LumenrigOptions& options) {
+    const std::string name = !options.audio.empty() ? options.audio : options.demo ? "synth" : "";
+    if (name.empty()) return nullptr;
+    std::string error;
+    auto driver = lr::audio::makeDriver(name, error);
+    if (!driver) throw std::runtime_error(error);
+    return std::make_unique<lr::audio::Engine>(std::move(driver));
+}
+}  // namespace
+
+LumenrigProgram::LumenrigProgram(ui::Platform& platform, const LumenrigOptions& options)
+    : platform_(platform), scope_(platform) {
+    enterProgramFolder();
+    audio_ = makeAudio(options);
+    if (audio_) audioScope_ = std::make_unique<lr::audio::ScopedBackend>(*audio_);
+    if (options.demo) demo_ = std::make_unique<DemoController>();
+    root_ = std::make_unique<lr::TClassMainForm_1E8A0D0>();
+}
 
 LumenrigProgram::~LumenrigProgram() {
     root_.reset();
@@ -31,13 +58,18 @@ void LumenrigProgram::requestClose() {
 
 namespace {
 
-// What a user sees of a running main window.
+// What a user sees of a running main window: its place is the user's, its height that of a page.
 struct Expected {
     int width = 541;
-    int height = 599;
     ui::Color color = 0xC0C0C0;
     std::string_view caption = "Vxt Lumenrig 12";
 };
+
+bool pageHeight(int height) {
+    for (const lr::PagePoints& page : lr::kPagePoints)
+        if (page.windowHeight == height) return true;
+    return false;
+}
 
 void checkRunning(lr::TClassMainForm_1E8A0D0& root, const SmokeOptions& options,
                   std::vector<std::string>& problems) {
@@ -46,11 +78,11 @@ void checkRunning(lr::TClassMainForm_1E8A0D0& root, const SmokeOptions& options,
     const ui::Rect r = window.bounds();
     const ui::Size screen = ui::platform().screen().size();
     if (!window.visible() || window.minimised()) problems.push_back("the main window is not shown");
-    if (r.width != want.width || r.height != want.height)
+    if (r.width != want.width || !pageHeight(r.height))
         problems.push_back("the main window is " + std::to_string(r.width) + " x " +
                            std::to_string(r.height));
-    if (r.left != (screen.width - want.width) / 2 || r.top != (screen.height - want.height) / 2)
-        problems.push_back("the main window is not centred: " + std::to_string(r.left) + ", " +
+    if (r.left < 0 || r.top < 0 || r.left + r.width > screen.width || r.top + r.height > screen.height)
+        problems.push_back("the main window is off the screen: " + std::to_string(r.left) + ", " +
                            std::to_string(r.top));
     if (window.color() != want.color)
         problems.push_back("the main window has colour " + std::to_string(window.color()));
@@ -95,17 +127,39 @@ int runSmoke(LumenrigProgram& program, const SmokeOptions& options, std::ostream
     return problems.empty() ? 0 : 1;
 }
 
+void printUsage(std::ostream& out) {
+    out << "usage: lumenrig [--help] [--audio DRIVER] [--demo] [--headless] [--smoke]\n"
+        << "  --audio DRIVER  record from DRIVER: " << lr::audio::platformDriverName()
+        << "[:INPUT], synth[:SIGNAL] or wav:FILE\n"
+        << "  --demo          the synthesized demo track as sound, and a simulated controller as port \"COM "
+        << kDemoPort << "\"\n"
+        << "  --headless      no window system (Linux): the channels and the bytes sent are shown here\n"
+        << "  --smoke         start, check the main window and the tray icon, close, exit 0 when all is "
+           "well\n";
+}
+
 std::optional<LumenrigOptions> parseLumenrigArgs(std::span<char* const> args, std::ostream& err) {
     LumenrigOptions options;
-    for (const char* arg : args) {
-        if (std::string_view(arg) == "--smoke") {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string_view arg = args[i];
+        if (arg == "--help") {
+            options.help = true;
+        } else if (arg == "--smoke") {
             options.smoke = true;
-            continue;
+        } else if (arg == "--demo") {
+            options.demo = true;
+        } else if (arg == "--headless") {
+            options.headless = true;
+        } else if (arg == "--audio" && i + 1 < args.size()) {
+            options.audio = args[++i];
+        } else {
+            err << "lumenrig: "
+                << (arg == "--audio" ? "--audio needs a driver"
+                                     : "unknown argument \"" + std::string(arg) + "\"")
+                << "\n";
+            printUsage(err);
+            return std::nullopt;
         }
-        err << "lumenrig: unknown argument \"" << arg << "\"\n"
-            << "usage: lumenrig [--smoke]\n"
-            << "  --smoke  start, check the main window and the tray icon, close, exit 0 when all is well\n";
-        return std::nullopt;
     }
     return options;
 }

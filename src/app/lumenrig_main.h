@@ -7,15 +7,30 @@
 #include <optional>
 #include <span>
 
+#include <string>
+
+#include "app/demo_controller.h"
+#include "audio/engine.h"
+#include "settings/window_positions.h"
 #include "shell/main_form.h"
 #include "ui/platform.h"
 
 namespace app {
 
+struct LumenrigOptions {
+    bool help = false;
+    bool smoke = false;
+    bool demo = false;      // the synth and the simulated controller, as ports and inputs like any other
+    bool headless = false;  // Linux: no window system even when a display is there
+    std::string audio;      // a driver name (see audio/registry.h); empty: the platform's default
+};
+
 class LumenrigProgram {
   public:
-    // Builds the whole tree while no point carries anything yet.
-    explicit LumenrigProgram(ui::Platform& platform);
+    // Makes the program's folder the current one, chooses the sound, and builds the whole tree while no
+    // point carries anything yet. Throws std::runtime_error with the reason when the sound named in the
+    // options cannot be had.
+    LumenrigProgram(ui::Platform& platform, const LumenrigOptions& options = {});
     // Destroys the tree in reverse creation order and leaves no start state behind.
     ~LumenrigProgram();
     LumenrigProgram(const LumenrigProgram&) = delete;
@@ -28,9 +43,16 @@ class LumenrigProgram {
 
     lr::TClassMainForm_1E8A0D0& root() { return *root_; }
 
+    // The simulated controller in --demo; null otherwise.
+    DemoController* demo() { return demo_.get(); }
+
   private:
     ui::Platform& platform_;
     ui::ScopedPlatform scope_;
+    settings::ScopedWindowPositions positions_;
+    std::unique_ptr<lr::audio::Engine> audio_;
+    std::unique_ptr<lr::audio::ScopedBackend> audioScope_;
+    std::unique_ptr<DemoController> demo_;
     std::unique_ptr<lr::TClassMainForm_1E8A0D0> root_;
 };
 
@@ -45,11 +67,8 @@ struct SmokeOptions {
 // `err`; 0 when there was none.
 int runSmoke(LumenrigProgram& program, const SmokeOptions& options, std::ostream& err);
 
-struct LumenrigOptions {
-    bool smoke = false;
-};
-
 // The arguments after the program name; an unknown one prints the usage to `err` and gives nothing.
 std::optional<LumenrigOptions> parseLumenrigArgs(std::span<char* const> args, std::ostream& err);
+void printUsage(std::ostream& out);
 
 }  // namespace app

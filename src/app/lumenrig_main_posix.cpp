@@ -5,9 +5,12 @@
 
 #include <atomic>
 #include <iostream>
+#include <memory>
+#include <stdexcept>
 #include <thread>
 
 #include "app/lumenrig_main.h"
+#include "app/terminal_view.h"
 #include "ui/headless/headless_platform.h"
 #include "ui/headless/realtime_loop.h"
 #include "ui/headless/recorded_message_boxes.h"
@@ -60,16 +63,28 @@ class SignalCloser {
 int main(int argc, char** argv) {
     const auto options = app::parseLumenrigArgs({argv + 1, static_cast<std::size_t>(argc - 1)}, std::cerr);
     if (!options) return 2;
+    if (options->help) {
+        app::printUsage(std::cout);
+        return 0;
+    }
     const sigset_t set = closingSignals();
     pthread_sigmask(SIG_BLOCK, &set, nullptr);  // before any thread starts, so every thread inherits it
 
     ui::headless::RealtimeLoop loop;
     TerminalMessageBoxes boxes;
     ui::headless::HeadlessPlatform platform(loop, boxes);
-    app::LumenrigProgram program(platform);
-    if (options->smoke) return app::runSmoke(program, {.windowIcon = false}, std::cerr);
+    std::unique_ptr<app::LumenrigProgram> program;
+    try {
+        program = std::make_unique<app::LumenrigProgram>(platform, *options);
+    } catch (const std::runtime_error& e) {
+        std::cerr << "lumenrig: " << e.what() << '\n';
+        return 2;
+    }
+    if (options->smoke) return app::runSmoke(*program, {.windowIcon = false}, std::cerr);
 
-    SignalCloser closer(program);
-    std::cout << "Lumenrig is running on the headless display; Ctrl+C closes it." << std::endl;
-    return program.run();
+    SignalCloser closer(*program);
+    std::cout << "Lumenrig is running without a window; Ctrl+C closes it." << std::endl;
+    app::TerminalView view(loop, std::cout);
+    program->root().onCommands() = view.input();
+    return program->run();
 }

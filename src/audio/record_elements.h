@@ -6,8 +6,8 @@
 #include <string>
 
 #include "audio/backend.h"
-#include "runtime/memory_stream.h"
 #include "runtime/element.h"
+#include "runtime/memory_stream.h"
 #include "runtime/point.h"
 
 namespace lr {

@@ -118,8 +118,13 @@ void THIComAsync::closeLink(bool announce) {
     }
     open_ = false;
     if (!link) return;
-    if (FlushOnClose) link->port->flush();
-    link->port->purge();
+    // A purge after the drain would still drop bytes in flight (a pty's far end, a USB adapter's
+    // buffer): the last command, the all-off of the closing step, would never reach the lights.
+    if (FlushOnClose) {
+        link->port->flush();
+    } else {
+        link->port->purge();
+    }
     if (announce) {
         fireInteger(onCts, 0);
         fireInteger(onDsr, 0);

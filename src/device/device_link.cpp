@@ -20,6 +20,8 @@ DeviceLink::DeviceLink(TClassMultiBase* owner)
 
     port_.Port = bind<&THIMemory::Value>(portName_);
     port_.Reconnect = true;
+    // The all-off text of the closing step is written just before the port closes: let it leave first.
+    port_.FlushOnClose = true;
     openPort_.outputs[0] = bind<&THIMemory::doValue>(portName_);
     openPort_.outputs[1] = bind<&THIComAsync::doOpen>(port_);
 

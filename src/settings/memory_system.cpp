@@ -125,4 +125,17 @@ std::vector<FolderEntry> MemorySystem::listFolder(std::string_view path) {
     return list;
 }
 
+bool MemorySystem::open(std::string_view verb, std::string_view file, std::string_view parameters) {
+    opened.push_back({std::string(verb), std::string(file), std::string(parameters)});
+    return !refuseOpen && !file.empty();
+}
+
+bool MemorySystem::setCurrentFolder(std::string_view path) {
+    const std::string p = normalize(path);
+    const Entry* e = find(p);
+    if (!e || !e->folder) return false;
+    current = p;
+    return true;
+}
+
 }  // namespace settings

@@ -18,6 +18,16 @@ class MemorySystem : public System {
     std::string systemDir = "C:\\Windows\\System32";
     std::string program = "C:\\Prog\\lumenrig.exe";
     std::map<std::string, std::string, std::less<>> resources;
+    std::string current = "C:\\Prog";
+
+    // Every call of the open action, in order; one without a file fails, as on the real systems.
+    struct Opened {
+        std::string verb;
+        std::string file;
+        std::string parameters;
+    };
+    std::vector<Opened> opened;
+    bool refuseOpen = false;  // the open action fails (no program for the file), still recorded
 
     // Creates the file and its folders.
     void putFile(std::string_view path, std::string bytes);
@@ -38,6 +48,10 @@ class MemorySystem : public System {
     bool deleteFile(std::string_view path) override;
     bool fileExists(std::string_view path) override;
     std::vector<FolderEntry> listFolder(std::string_view path) override;
+    bool open(std::string_view verb, std::string_view file, std::string_view parameters) override;
+    std::string currentFolder() override { return current; }
+    // Only into a folder that exists.
+    bool setCurrentFolder(std::string_view path) override;
     Registry& registry() override { return registry_; }
 
   private:

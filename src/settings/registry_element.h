@@ -4,8 +4,8 @@
 #include <string>
 
 #include "runtime/element.h"
-#include "runtime/point.h"
 #include "runtime/memory_stream.h"
+#include "runtime/point.h"
 #include "settings/system.h"
 
 namespace lr {

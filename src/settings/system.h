@@ -67,6 +67,13 @@ class System {
     // folder is missing.
     virtual std::vector<FolderEntry> listFolder(std::string_view path) = 0;
 
+    // The system's open action ("open" a document, a web address or a program) with the parameters of
+    // a program. The started program runs on its own; false when it could not be started.
+    virtual bool open(std::string_view verb, std::string_view file, std::string_view parameters) = 0;
+    // Without a final separator, as the system gives it.
+    virtual std::string currentFolder() = 0;
+    virtual bool setCurrentFolder(std::string_view path) = 0;
+
     virtual Registry& registry() = 0;
 };
 

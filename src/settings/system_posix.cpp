@@ -1,5 +1,6 @@
 // The system on Linux: program paths (code page 1251, backslashes) become UTF-8 paths with slashes here
-// and nowhere else; the registry is an ini file under the user's configuration folder.
+// and nowhere else; the registry is an ini file under the user's configuration folder, except the Run
+// key, whose values are XDG autostart entries.
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -13,7 +14,9 @@
 
 #include "runtime/strings.h"
 #include "settings/cp1251.h"
+#include "settings/desktop_entry.h"
 #include "settings/ini_registry.h"
+#include "settings/process_launch.h"
 
 namespace settings {
 
@@ -80,25 +83,116 @@ void syncFolder(const std::string& folder) {
     if (dir.get() >= 0) ::fsync(dir.get());
 }
 
+void makeFolders(const std::string& native) {
+    for (std::size_t slash = native.find('/', 1);; slash = native.find('/', slash + 1)) {
+        ::mkdir(native.substr(0, slash).c_str(), 0700);
+        if (slash == std::string::npos) return;
+    }
+}
+
+constexpr std::string_view kElfMagic = "\177ELF";
+
+// XDG_CONFIG_HOME, else ~/.config; a relative setting is ignored, as the base directory rules say.
+std::optional<std::string> userConfigFolder() {
+    const std::string config = environment("XDG_CONFIG_HOME");
+    if (config.starts_with('/')) return config;
+    const std::string home = environment("HOME");
+    if (home.starts_with('/')) return home + "/.config";
+    return std::nullopt;
+}
+
+bool sameKey(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && lr::compareIgnoringCase(a, b) == 0;
+}
+
+// The values of HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Run: one entry file per
+// value in the autostart folder, named by the value without ".exe", so the desktop starts the program at
+// log-in. The folder is looked up at every call: the user's configuration may move under a running
+// program (tests do that).
+class AutostartEntries {
+  public:
+    explicit AutostartEntries(System& files) : files_(files) {}
+
+    static bool holds(RegistryRoot root, std::string_view key) {
+        key.remove_prefix(std::min(key.find_first_not_of('\\'), key.size()));
+        while (key.ends_with('\\'))
+            key.remove_suffix(1);
+        return root == RegistryRoot::CurrentUser &&
+               sameKey(key, "Software\\Microsoft\\Windows\\CurrentVersion\\Run");
+    }
+
+    std::optional<RegistryValue> read(std::string_view name) {
+        const auto file = entryFile(name);
+        const FileRead entry = file ? files_.readFile(programPath(*file), kEntryLimit) : FileRead{};
+        const auto program =
+            entry.status == FileRead::Status::Ok ? autostartProgram(entry.bytes) : std::nullopt;
+        if (!program) return std::nullopt;
+        return RegistryValue{RegistryValue::Type::String, 0, programPath(*program)};
+    }
+
+    bool write(std::string_view name, const RegistryValue& value) {
+        const auto file = entryFile(name);
+        const auto entry = value.type == RegistryValue::Type::String
+                               ? autostartEntry(cp1251ToUtf8(stem(name)), nativePath(value.bytes))
+                               : std::nullopt;
+        if (!file || !entry) return false;
+        makeFolders(folderOf(*file));
+        return files_.replaceFile(programPath(*file), *entry);
+    }
+
+    bool remove(std::string_view name) {
+        const auto file = entryFile(name);
+        return file && files_.deleteFile(programPath(*file));
+    }
+
+  private:
+    static constexpr std::size_t kEntryLimit = 1u << 16;
+
+    static std::string_view stem(std::string_view name) {
+        const bool exe = name.size() > 4 && sameKey(name.substr(name.size() - 4), ".exe");
+        return exe ? name.substr(0, name.size() - 4) : name;
+    }
+
+    // Nothing for a name that is no plain file name.
+    static std::optional<std::string> entryFile(std::string_view name) {
+        const std::string_view s = stem(name);
+        const bool plain =
+            !s.empty() && s != "." && s != ".." && std::none_of(s.begin(), s.end(), [](char c) {
+                return c == '/' || c == '\\' || static_cast<unsigned char>(c) < 0x20;
+            });
+        const auto config = userConfigFolder();
+        if (!plain || !config) return std::nullopt;
+        return *config + "/autostart/" + cp1251ToUtf8(s) + ".desktop";
+    }
+
+    System& files_;
+};
+
 // The registry file's folder is made on the first write.
 class ConfigRegistry : public IniRegistry {
   public:
     ConfigRegistry(System& files, std::string folder)
-        : IniRegistry(files, folder + "/registry.ini"), folder_(std::move(folder)) {}
+        : IniRegistry(files, folder + "/registry.ini"), folder_(std::move(folder)), autostart_(files) {}
+
+    std::optional<RegistryValue> read(RegistryRoot root, std::string_view key,
+                                      std::string_view name) override {
+        if (AutostartEntries::holds(root, key)) return autostart_.read(name);
+        return IniRegistry::read(root, key, name);
+    }
     bool write(RegistryRoot root, std::string_view key, std::string_view name,
                const RegistryValue& value) override {
+        if (AutostartEntries::holds(root, key)) return autostart_.write(name, value);
         makeFolders(nativePath(folder_));
         return IniRegistry::write(root, key, name, value);
     }
+    bool remove(RegistryRoot root, std::string_view key, std::string_view name) override {
+        if (AutostartEntries::holds(root, key)) return autostart_.remove(name);
+        return IniRegistry::remove(root, key, name);
+    }
 
   private:
-    static void makeFolders(const std::string& native) {
-        for (std::size_t slash = native.find('/', 1);; slash = native.find('/', slash + 1)) {
-            ::mkdir(native.substr(0, slash).c_str(), 0700);
-            if (slash == std::string::npos) return;
-        }
-    }
     std::string folder_;
+    AutostartEntries autostart_;
 };
 
 std::string configFolder() {
@@ -196,9 +290,50 @@ class PosixSystem : public System {
         return entries;
     }
 
+    bool open(std::string_view verb, std::string_view file, std::string_view parameters) override {
+        if (file.empty() || !(verb.empty() || sameKey(verb, "open"))) return false;
+        if (isAddress(file)) return startOpener(cp1251ToUtf8(file));
+        const std::string native = nativePath(file);
+        if (!isProgram(native)) return startOpener(native);
+        std::vector<std::string> args = splitParameters(cp1251ToUtf8(parameters));
+        args.insert(args.begin(), native);
+        return startDetached(args);
+    }
+
+    std::string currentFolder() override {
+        const std::unique_ptr<char, decltype(&std::free)> cwd(::getcwd(nullptr, 0), &std::free);
+        return cwd ? programPath(cwd.get()) : std::string();
+    }
+    bool setCurrentFolder(std::string_view path) override {
+        return !path.empty() && ::chdir(nativePath(path).c_str()) == 0;
+    }
+
     Registry& registry() override { return registry_; }
 
   private:
+    static bool isAddress(std::string_view file) {
+        return file.find("://") != std::string_view::npos || file.starts_with("mailto:");
+    }
+
+    // An executable file that the kernel runs itself; a document marked executable (as every file on
+    // a FAT stick is) goes to its viewer instead.
+    static bool isProgram(const std::string& native) {
+        struct stat st {};
+        if (::stat(native.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || ::access(native.c_str(), X_OK) != 0)
+            return false;
+        Fd fd(::open(native.c_str(), O_RDONLY | O_CLOEXEC));
+        char magic[4] = {};
+        const bool read = fd.get() >= 0 && ::read(fd.get(), magic, sizeof magic) >= 2;
+        const std::string_view head(magic, sizeof magic);
+        return read && (head.starts_with("#!") || head == kElfMagic);
+    }
+
+    // Documents, folders and web addresses open in the program the desktop chose for them.
+    static bool startOpener(const std::string& target) {
+        const auto opener = findInPath("xdg-open");
+        return opener && startDetached({*opener, target});
+    }
+
     ConfigRegistry registry_;
 };
 

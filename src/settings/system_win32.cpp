@@ -1,6 +1,9 @@
 // The system on Windows: program texts (code page 1251) are converted to UTF-16 here, explicitly, and
 // every call is a "W" call; the registry is the real one.
 #include <windows.h>
+// after windows.h
+#include <objbase.h>
+#include <shellapi.h>
 
 #include <algorithm>
 #include <cstring>
@@ -104,6 +107,21 @@ RegistryValue fromStored(DWORD type, const std::string& data) {
     }
     return v;
 }
+
+// The shell may hand the file to an extension that needs COM on this thread.
+class ComScope {
+  public:
+    ComScope()
+        : owned_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))) {}
+    ~ComScope() {
+        if (owned_) CoUninitialize();
+    }
+    ComScope(const ComScope&) = delete;
+    ComScope& operator=(const ComScope&) = delete;
+
+  private:
+    bool owned_;
+};
 
 class WinRegistry : public Registry {
   public:
@@ -242,6 +260,25 @@ class WinSystem : public System {
         } while (FindNextFileW(h, &found));
         FindClose(h);
         return entries;
+    }
+
+    // Values above 32 mean started; below are the shell's error codes (file not found, no association).
+    bool open(std::string_view verb, std::string_view file, std::string_view parameters) override {
+        if (file.empty()) return false;
+        const ComScope com;
+        const std::wstring wideVerb = wide(verb);
+        const std::wstring wideParameters = wide(parameters);
+        const HINSTANCE result =
+            ShellExecuteW(nullptr, verb.empty() ? nullptr : wideVerb.c_str(), wide(file).c_str(),
+                          parameters.empty() ? nullptr : wideParameters.c_str(), nullptr, SW_SHOWNORMAL);
+        return reinterpret_cast<INT_PTR>(result) > 32;
+    }
+
+    std::string currentFolder() override {
+        return folderFrom([](wchar_t* b, DWORD n) { return GetCurrentDirectoryW(n, b); });
+    }
+    bool setCurrentFolder(std::string_view path) override {
+        return !path.empty() && SetCurrentDirectoryW(wide(path).c_str()) != 0;
     }
 
     Registry& registry() override { return registry_; }

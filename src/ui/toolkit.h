@@ -25,6 +25,8 @@ class Toolkit {
     virtual std::unique_ptr<PopupMenu> createPopupMenu() = 0;
     virtual std::unique_ptr<TrayIcon> createTrayIcon(Window& owner) = 0;
     virtual HotKeyRegistration registerHotKey(int virtualKey, unsigned modifiers) = 0;
+    // The live top-level window of that handle (Control::handle); null for anything else.
+    virtual Window* windowFromHandle(std::intptr_t handle) const = 0;
     virtual void setHintStyle(const HintStyle& style) = 0;
     // The size one line of text takes in a font.
     virtual Size textExtent(const Font& font, std::string_view text) const = 0;

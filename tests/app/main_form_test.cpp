@@ -11,6 +11,7 @@
 #include "headless_fixture.h"
 #include "recorder.h"
 #include "runtime/lifecycle.h"
+#include "settings/memory_system.h"
 #include "ui/headless/user.h"
 
 using namespace lr;
@@ -32,16 +33,20 @@ class MainFormTest : public HeadlessTest {
     MainFormTest() {
         resetLifecycle();  // the tree is built while points still carry nothing
         platform.headlessResources().addBitmap("ICON0", icon);
+        sys.addFolder("C:\\Prog");
     }
     HeadlessControl& window(app::LumenrigProgram& p) { return asHeadless(p.root().mainForm().window()); }
     HeadlessTray& tray() { return *toolkit().trayIcons().at(0); }
 
     const ui::Image icon = ui::Image(16, 16, ui::rgb(1, 2, 3));
+    settings::MemorySystem sys;  // the program's folder, its settings and the registry
+    settings::ScopedSystem sysScope{sys};
 };
 
 TEST_F(MainFormTest, StartShowsTheCentredBorderlessWindowAndItsTrayIcon) {
     app::LumenrigProgram program(platform);
-    EXPECT_TRUE(toolkit().windows().empty());
+    for (const HeadlessControl* w : toolkit().windows())
+        EXPECT_FALSE(w->visible());
     EXPECT_TRUE(toolkit().trayIcons().empty());
     start();
     HeadlessControl& w = window(program);
@@ -193,11 +198,11 @@ TEST_F(MainFormTest, SmokeRunReportsWhatIsWrong) {
          [](app::LumenrigProgram& p, ui::Loop&) { p.root().mainForm().Main = false; },
          "lumenrig --smoke: the main window did not close\n"
          "lumenrig --smoke: the tray icon is still shown after closing\n"},
-        {"moved off the centre",
+        {"moved off the screen",
          [](app::LumenrigProgram& p, ui::Loop& l) {
-             once(l, 100, [&p] { p.root().mainForm().window().setBounds({0, 0, 541, 599}); });
+             once(l, 100, [&p] { p.root().mainForm().window().setBounds({-300, 0, 541, 259}); });
          },
-         "lumenrig --smoke: the main window is not centred: 0, 0\n"},
+         "lumenrig --smoke: the main window is off the screen: -300, 0\n"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

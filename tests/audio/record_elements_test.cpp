@@ -5,13 +5,13 @@
 #include <fstream>
 #include <iterator>
 
-#include "runtime/memory_stream.h"
 #include "audio/record_elements.h"
 #include "audio/spectrum_element.h"
 #include "audio/wav_file.h"
 #include "fake_backend.h"
 #include "headless_fixture.h"
 #include "recorder.h"
+#include "runtime/memory_stream.h"
 
 using namespace lr;
 using Log = std::vector<std::string>;

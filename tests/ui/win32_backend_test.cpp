@@ -174,6 +174,36 @@ TEST_F(Win32Test, HotKeyRegistersOnceUntilReleased) {
     EXPECT_EQ(platform->toolkit().registerHotKey(VK_F5, hotkeymod::Ctrl | hotkeymod::Shift).error, 0);
 }
 
+// The hotkey lives on a hidden window of its own class; only a message for its own key code counts,
+// and letting go gives the shared atom back.
+TEST_F(Win32Test, HotKeyWindowAnswersItsOwnKeyOnly) {
+    auto f5 = platform->toolkit().registerHotKey(VK_F5, hotkeymod::Ctrl | hotkeymod::Shift);
+    ASSERT_EQ(f5.error, 0);
+    int presses = 0;
+    f5.key->onPressed = [&] { ++presses; };
+    HWND hidden = FindWindowW(L"HotKeyWindows_116_6", nullptr);
+    ASSERT_NE(hidden, nullptr);
+    EXPECT_FALSE(IsWindowVisible(hidden));
+    const ATOM id = GlobalFindAtomW(L"KeyID");
+    EXPECT_NE(id, 0);
+    SendMessageW(hidden, WM_HOTKEY, id, MAKELPARAM(MOD_CONTROL | MOD_SHIFT, VK_F6));
+    EXPECT_EQ(presses, 0);
+    SendMessageW(hidden, WM_HOTKEY, id, MAKELPARAM(MOD_CONTROL | MOD_SHIFT, VK_F5));
+    EXPECT_EQ(presses, 1);
+    f5.key.reset();
+    EXPECT_EQ(FindWindowW(L"HotKeyWindows_116_6", nullptr), nullptr);
+    EXPECT_EQ(GlobalFindAtomW(L"KeyID"), 0) << "the atom is not held after the key is gone";
+}
+
+TEST_F(Win32Test, WindowsAreFoundByTheirHandleOnly) {
+    auto button = make(ControlKind::BitmapButton, "OK");
+    EXPECT_EQ(platform->toolkit().windowFromHandle(window->handle()), window.get());
+    EXPECT_EQ(platform->toolkit().windowFromHandle(button->handle()), nullptr);
+    EXPECT_EQ(platform->toolkit().windowFromHandle(0), nullptr);
+    const auto desktop = reinterpret_cast<std::intptr_t>(GetDesktopWindow());
+    EXPECT_EQ(platform->toolkit().windowFromHandle(desktop), nullptr);
+}
+
 TEST_F(Win32Test, LoopRunsTimersAndTasksFromOtherThreads) {
     Loop& loop = platform->loop();
     std::vector<std::string> log;

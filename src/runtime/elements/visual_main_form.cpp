@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "runtime/elements/window_positions.h"
 #include "runtime/lifecycle.h"
 #include "ui/platform.h"
 
@@ -48,16 +49,34 @@ void THIMainForm::applyOwn() {
 void THIMainForm::start() {
     init();
     fireFromUser(onCreate, TData{});
-    if (Visible) window().setVisible(true);
+    if (Visible) show();
+}
+
+// The stored place is taken when the window first appears, so a window that never shows keeps its own.
+void THIMainForm::show() {
+    WindowPositions* store = windowPositions();
+    if (!shown_ && store && !PositionKey.empty())
+        window().setBounds(store->load(PositionKey, window().bounds()));
+    shown_ = true;
+    window().setVisible(true);
+}
+
+void THIMainForm::savePosition() {
+    WindowPositions* store = windowPositions();
+    if (shown_ && store && !PositionKey.empty()) store->save(PositionKey, window().bounds());
 }
 
 void THIMainForm::doVisible(TData& data) {
-    const bool show = isTrue(data);
-    window().setVisible(show);
-    if (show) window().bringToFront();
+    if (isTrue(data)) {
+        show();
+        window().bringToFront();
+    } else {
+        window().setVisible(false);
+    }
 }
 
 void THIMainForm::doClose(TData&) {
+    savePosition();
     window().requestClose();
 }
 
@@ -71,6 +90,7 @@ bool THIMainForm::closeRequested() {
     for (THIMainForm* form : all)
         if (form->Owner == this && std::find(forms().begin(), forms().end(), form) != forms().end())
             form->window().requestClose();
+    savePosition();
     if (!Main) {
         window().setVisible(false);
         return false;

@@ -18,6 +18,9 @@ class THIMainForm : public THIWin {
     bool Centered = false;      // placed in the middle of the screen at creation
     bool Main = false;          // closing the main window ends the message loop
     THIMainForm* Owner = nullptr;
+    // Where the place is kept between runs (see window_positions.h); read when the window is first shown,
+    // written when it closes after having been shown.
+    std::string PositionKey;
 
     Point onCreate;
     Point onClose;
@@ -46,6 +49,10 @@ class THIMainForm : public THIWin {
 
   private:
     void start();
+    void show();
+    void savePosition();
+
+    bool shown_ = false;
 };
 
 }  // namespace lr

@@ -135,6 +135,11 @@ HeadlessControl* HeadlessToolkit::fromHandle(std::intptr_t handle) const {
     return it == controls_.end() ? nullptr : *it;
 }
 
+Window* HeadlessToolkit::windowFromHandle(std::intptr_t handle) const {
+    HeadlessControl* c = fromHandle(handle);
+    return c && c->kind() == ControlKind::Window ? c : nullptr;
+}
+
 HeadlessMenu* HeadlessToolkit::openMenu() const {
     for (auto it = menus_.rbegin(); it != menus_.rend(); ++it)
         if ((*it)->open()) return *it;

@@ -67,6 +67,7 @@ class HeadlessToolkit : public Toolkit {
     std::unique_ptr<PopupMenu> createPopupMenu() override;
     std::unique_ptr<TrayIcon> createTrayIcon(Window& owner) override;
     HotKeyRegistration registerHotKey(int virtualKey, unsigned modifiers) override;
+    Window* windowFromHandle(std::intptr_t handle) const override;
     void setHintStyle(const HintStyle& style) override { hintStyle_ = style; }
     Size textExtent(const Font& font, std::string_view text) const override;
 

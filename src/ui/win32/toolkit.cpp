@@ -63,6 +63,17 @@ HotKeyRegistration Win32Toolkit::registerHotKey(int virtualKey, unsigned modifie
     return registerGlobalHotKey(virtualKey, modifiers);
 }
 
+// A handle may be stale and name a window of another program now (another instance of ours has the
+// same window property): only our own windows are looked at.
+Window* Win32Toolkit::windowFromHandle(std::intptr_t handle) const {
+    HWND hwnd = reinterpret_cast<HWND>(handle);
+    DWORD process = 0;
+    if (!IsWindow(hwnd) || !GetWindowThreadProcessId(hwnd, &process) || process != GetCurrentProcessId())
+        return nullptr;
+    Win32Control* c = Win32Control::from(hwnd);
+    return c && c->kind() == ControlKind::Window ? c : nullptr;
+}
+
 void Win32Toolkit::setHintStyle(const HintStyle& style) {
     SendMessageW(tooltip_, TTM_SETTIPBKCOLOR, colorRef(style.background), 0);
     SendMessageW(tooltip_, TTM_SETTIPTEXTCOLOR, colorRef(style.text), 0);

@@ -18,6 +18,7 @@ class Win32Toolkit : public Toolkit {
     std::unique_ptr<PopupMenu> createPopupMenu() override;
     std::unique_ptr<TrayIcon> createTrayIcon(Window& owner) override;
     HotKeyRegistration registerHotKey(int virtualKey, unsigned modifiers) override;
+    Window* windowFromHandle(std::intptr_t handle) const override;
     void setHintStyle(const HintStyle& style) override;
     Size textExtent(const Font& font, std::string_view text) const override;
 

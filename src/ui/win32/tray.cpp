@@ -147,17 +147,21 @@ LRESULT CALLBACK Win32Tray::proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 namespace {
 class Win32HotKey : public HotKey {
   public:
-    Win32HotKey(std::wstring cls, HWND hwnd, int id) : cls_(std::move(cls)), hwnd_(hwnd), id_(id) {
+    Win32HotKey(std::wstring cls, HWND hwnd, ATOM id, int virtualKey)
+        : cls_(std::move(cls)), hwnd_(hwnd), id_(id), virtualKey_(virtualKey) {
         SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     }
+    // The atom is counted system-wide: every registration takes one reference and gives it back here.
     ~Win32HotKey() override {
         UnregisterHotKey(hwnd_, id_);
         DestroyWindow(hwnd_);
         UnregisterClassW(cls_.c_str(), GetModuleHandleW(nullptr));
+        if (id_) GlobalDeleteAtom(id_);
     }
+    ATOM id() const { return id_; }
     static LRESULT CALLBACK proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         auto* self = reinterpret_cast<Win32HotKey*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-        if (self && msg == WM_HOTKEY && self->onPressed) {
+        if (self && msg == WM_HOTKEY && HIWORD(lp) == self->virtualKey_ && self->onPressed) {
             self->onPressed();
             return 0;
         }
@@ -167,7 +171,8 @@ class Win32HotKey : public HotKey {
   private:
     std::wstring cls_;
     HWND hwnd_;
-    int id_;
+    ATOM id_;
+    int virtualKey_;
 };
 }  // namespace
 
@@ -185,9 +190,8 @@ HotKeyRegistration registerGlobalHotKey(int virtualKey, unsigned modifiers) {
         UnregisterClassW(cls.c_str(), wc.hInstance);
         return {nullptr, 2};
     }
-    const int id = GlobalAddAtomW(L"KeyID");
-    auto key = std::make_unique<Win32HotKey>(cls, hwnd, id);
-    if (!RegisterHotKey(hwnd, id, modifiers, static_cast<UINT>(virtualKey))) return {nullptr, 3};
+    auto key = std::make_unique<Win32HotKey>(cls, hwnd, GlobalAddAtomW(L"KeyID"), virtualKey);
+    if (!RegisterHotKey(hwnd, key->id(), modifiers, static_cast<UINT>(virtualKey))) return {nullptr, 3};
     return {std::move(key), 0};
 }
 
