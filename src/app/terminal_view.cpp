@@ -17,8 +17,10 @@ TerminalView::TerminalView(ui::Loop& loop, std::ostream& out) : loop_(loop), out
     draw();
 }
 
+// The last picture shows what closing sent (the all-off command).
 TerminalView::~TerminalView() {
     loop_.stopTimer(timer_);
+    draw();
     out_ << '\n';
 }
 

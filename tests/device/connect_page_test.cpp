@@ -2,6 +2,8 @@
 // to in-memory lines, as the program wires them; the user clicks, types and waits on the virtual clock.
 #include <gtest/gtest.h>
 
+#include "screenshot.h"
+
 #include <algorithm>
 #include <array>
 #include <functional>
@@ -285,15 +287,7 @@ TEST_F(ConnectPage, InputZeroShowsAndHidesThePage) {
 TEST_F(ConnectPage, Screenshot) {
     start();
     ui::headless::HeadlessControl& panel = control(byName("totalpanel"), "totalpanel");
-    const ui::Image shot = panel.render();
-    ui::Image framed = shot;
-    ui::SoftwarePainter painter(framed);
-    for (const ui::TextRun& run : panel.lastTexts())
-        painter.frameRect(run.box, ui::rgb(0, 0, 255));
-    const std::string program = settings::nativeSystem().programFile();
-    const std::string folder = program.substr(0, program.find_last_of("\\/") + 1);
-    ASSERT_TRUE(ui::savePng(shot, folder + "connect_page.png"));
-    ASSERT_TRUE(ui::savePng(framed, folder + "connect_page_texts.png"));
+    const ui::Image shot = saveScreenshot(panel, "connect_page");
 
     EXPECT_EQ(shot.size(), (ui::Size{525, 181}));
     const ui::Color silver = ui::rgb(0xC0, 0xC0, 0xC0);

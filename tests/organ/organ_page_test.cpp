@@ -3,6 +3,8 @@
 // look at the page.
 #include <gtest/gtest.h>
 
+#include "screenshot.h"
+
 #include <algorithm>
 
 #include "audio/backend.h"
@@ -329,15 +331,7 @@ TEST_F(OrganPage, Screenshot) {
     play(50);
 
     HeadlessControl& panel = byName("totalpanel");
-    const ui::Image shot = panel.render();
-    ui::Image framed = shot;
-    ui::SoftwarePainter painter(framed);
-    for (const ui::TextRun& run : panel.lastTexts())
-        painter.frameRect(run.box, ui::rgb(0, 0, 255));
-    const std::string program = settings::nativeSystem().programFile();
-    const std::string folder = program.substr(0, program.find_last_of("\\/") + 1);
-    ASSERT_TRUE(ui::savePng(shot, folder + "organ_page.png"));
-    ASSERT_TRUE(ui::savePng(framed, folder + "organ_page_texts.png"));
+    const ui::Image shot = saveScreenshot(panel, "organ_page");
 
     EXPECT_EQ(shot.size(), (ui::Size{525, 520}));
     const ui::Color silver = ui::rgb(0xC0, 0xC0, 0xC0);

@@ -2,6 +2,8 @@
 // manual, the restart after a language change, and a look at the whole window.
 #include <gtest/gtest.h>
 
+#include "screenshot.h"
+
 #include "device/protocol.h"
 #include "shell_fixture.h"
 #include "ui/png.h"
@@ -118,8 +120,7 @@ TEST_F(MainContainerTest, TheWebButtonOpensNothingWhileTheAddressListIsEmpty) {
 TEST_F(MainContainerTest, TheWholeWindowOnFirstStart) {
     build(true);
     loop.advance(1);
-    const ui::Image shot = window().render();
-    ASSERT_TRUE(ui::savePng(shot, "main_window_connect.png"));  // ctest runs in the build folder: look at it
+    const ui::Image shot = saveScreenshot(window(), "main_window_connect");
     EXPECT_EQ(shot.width(), 541);
     EXPECT_EQ(shot.height(), 259);
 }
