@@ -1,7 +1,12 @@
 #pragma once
 // A page as the headless canvas draws it, kept beside the test program for a look. The canvas has no
 // glyphs, so a second picture ("<name>_texts.png") frames the box of every text run in blue.
+#include <gtest/gtest.h>
+
+#include <algorithm>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "settings/system.h"
 #include "ui/headless/headless_control.h"
@@ -19,4 +24,22 @@ inline ui::Image saveScreenshot(ui::headless::HeadlessControl& control, const st
     if (!ui::savePng(shot, folder + name + ".png") || !ui::savePng(framed, folder + name + "_texts.png"))
         return {};
     return shot;
+}
+
+// Each text must have been drawn, in exactly its box, at the last render of `control`.
+struct DrawnText {
+    std::string text;
+    ui::Rect box;
+};
+inline void expectTexts(ui::headless::HeadlessControl& control, const std::vector<DrawnText>& expected) {
+    const auto& runs = control.lastTexts();
+    for (const DrawnText& t : expected) {
+        const auto run =
+            std::find_if(runs.begin(), runs.end(), [&](const ui::TextRun& r) { return r.text == t.text; });
+        if (run == runs.end()) {
+            ADD_FAILURE() << "not drawn: " << t.text;
+            continue;
+        }
+        EXPECT_EQ(run->box, t.box) << t.text;
+    }
 }

@@ -294,11 +294,7 @@ TEST_F(ConnectPage, Screenshot) {
     for (const ui::Point p : {ui::Point{2, 54}, {2, 30}, {100, 100}, {2, 170}})
         EXPECT_EQ(shot.pixel(p.x, p.y), silver) << p.x << "," << p.y;
     EXPECT_EQ(shot.pixel(20, 160), ui::rgb(255, 255, 255)) << "the send box is white";
-    struct Text {
-        const char* text;
-        ui::Rect box;
-    };
-    const Text expected[] = {
+    const std::vector<DrawnText> expected = {
         {"Choose Port for Lumenrig", {8, 0, 507, 13}},
         {"COM 3", {10, 20, 160, 21}},
         {"Open Port", {185, 19, 105, 23}},
@@ -314,11 +310,5 @@ TEST_F(ConnectPage, Screenshot) {
         {"Sending COM-commands to Port", {8, 137, 507, 13}},
         {"Send command", {410, 152, 105, 23}},
     };
-    const auto& runs = panel.lastTexts();
-    for (const Text& t : expected) {
-        const auto run =
-            std::find_if(runs.begin(), runs.end(), [&](const ui::TextRun& r) { return r.text == t.text; });
-        ASSERT_NE(run, runs.end()) << t.text;
-        EXPECT_EQ(run->box, t.box) << t.text;
-    }
+    expectTexts(panel, expected);
 }

@@ -358,11 +358,7 @@ TEST_F(OrganPage, Screenshot) {
     EXPECT_EQ(shot.pixel(53 + 35 + 2, 62 + 10), levelColor(4)) << "monitor label B at level 4";
     EXPECT_EQ(shot.pixel(20, 250), ui::rgb(255, 255, 255)) << "the information box";
 
-    struct Text {
-        std::string text;
-        ui::Rect box;
-    };
-    const Text expected[] = {
+    const std::vector<DrawnText> expected = {
         {"Control", {8, 0, 507, 13}},
         {"Show", {85, 25, 375, 21}},
         {"A", {53, 62, 35, 20}},
@@ -380,11 +376,5 @@ TEST_F(OrganPage, Screenshot) {
         {"Party", {230, 397, 258, 21}},
         {"Random change of Schemes", {15, 418, 210, 20}},
     };
-    const auto& runs = panel.lastTexts();
-    for (const Text& t : expected) {
-        const auto run =
-            std::find_if(runs.begin(), runs.end(), [&](const ui::TextRun& r) { return r.text == t.text; });
-        ASSERT_NE(run, runs.end()) << t.text;
-        EXPECT_EQ(run->box, t.box) << t.text;
-    }
+    expectTexts(panel, expected);
 }
