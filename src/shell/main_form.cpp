@@ -104,7 +104,7 @@ void TClassMainForm_1E8A0D0::buildSubContainers(const PageFactories& pages) {
     windowCommands_.setCreate([this](ui::Control* p, TClassMultiBase* o) {
         return std::make_unique<TClassMultiElement_1EF8E70>(p, o, windowCommands_);
     });
-    modePages_.setCreate([this, &pages](ui::Control* p, TClassMultiBase* o) {
+    modePages_.setCreate([this, pages](ui::Control* p, TClassMultiBase* o) {
         return std::make_unique<TClassChildPanelEx_1EF9EF0>(p, o, modePages_, pages);
     });
 }
