@@ -1,7 +1,7 @@
 # The two commands a newcomer needs: `make run` and `make test`. Both install what is missing first.
 JOBS ?= $(shell nproc)
 
-.PHONY: bootstrap run run-windows test test-linux test-windows asan tsan bench format
+.PHONY: bootstrap run run-windows test test-linux test-windows asan tsan bench format dist manual
 
 bootstrap:
 	@./tools/bootstrap
@@ -48,3 +48,17 @@ bench: bootstrap
 
 format:
 	find src tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+
+# The two downloads, in build/dist/: the Linux tarball and the Windows zip, each one folder that runs
+# where it is unpacked.
+dist: bootstrap
+	cmake --preset linux-release >/dev/null
+	cmake --build --preset linux-release -j $(JOBS) --target lumenrig
+	cmake --preset windows >/dev/null
+	cmake --build --preset windows -j $(JOBS) --target lumenrig
+	./tools/make-dist linux build/linux-release/src/app/lumenrig build/dist
+	./tools/make-dist windows build/windows/src/app/lumenrig.exe build/dist
+
+# The manuals' PDFs from their Markdown sources in docs/manual/, written into data/manual/.
+manual: bootstrap
+	./tools/make-manual

@@ -9,6 +9,7 @@
 
 #include "audio/registry.h"
 #include "runtime/lifecycle.h"
+#include "settings/file_search.h"
 #include "settings/paths.h"
 #include "settings/system.h"
 
@@ -125,6 +126,16 @@ int runSmoke(LumenrigProgram& program, const SmokeOptions& options, std::ostream
     for (const std::string& p : problems)
         err << "lumenrig --smoke: " << p << '\n';
     return problems.empty() ? 0 : 1;
+}
+
+void printProgramFolder(std::ostream& out) {
+    const std::string folder = settings::programFolder();
+    const auto count = [&](std::string_view sub, std::string_view mask) {
+        return settings::findFiles(folder + std::string(sub), mask).size();
+    };
+    out << "schemes " << count("schemes\\", "*.lsc") << ", visual schemes "
+        << count("visualization\\", "*.vsc") << ", translations " << count("localization\\", "*.lng")
+        << ", manuals " << count("manual\\", "Manual_*.pdf") << '\n';
 }
 
 void printUsage(std::ostream& out) {

@@ -67,6 +67,10 @@ struct SmokeOptions {
 // `err`; 0 when there was none.
 int runSmoke(LumenrigProgram& program, const SmokeOptions& options, std::ostream& err);
 
+// One line of what the program folder holds for the pages to find ("schemes 12, visual schemes 3,
+// translations 2, manuals 3"): what a packaged program must show after --smoke.
+void printProgramFolder(std::ostream& out);
+
 // The arguments after the program name; an unknown one prints the usage to `err` and gives nothing.
 std::optional<LumenrigOptions> parseLumenrigArgs(std::span<char* const> args, std::ostream& err);
 void printUsage(std::ostream& out);

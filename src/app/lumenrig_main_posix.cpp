@@ -80,7 +80,10 @@ int main(int argc, char** argv) {
         std::cerr << "lumenrig: " << e.what() << '\n';
         return 2;
     }
-    if (options->smoke) return app::runSmoke(*program, {.windowIcon = false}, std::cerr);
+    if (options->smoke) {
+        app::printProgramFolder(std::cout);
+        return app::runSmoke(*program, {.windowIcon = false}, std::cerr);
+    }
 
     SignalCloser closer(*program);
     std::cout << "Lumenrig is running without a window; Ctrl+C closes it." << std::endl;

@@ -21,6 +21,9 @@ int main(int argc, char** argv) {
         std::cerr << "lumenrig: " << e.what() << '\n';
         return 2;
     }
-    if (options->smoke) return app::runSmoke(*program, {}, std::cerr);
+    if (options->smoke) {
+        app::printProgramFolder(std::cout);
+        return app::runSmoke(*program, {}, std::cerr);
+    }
     return program->run();
 }
