@@ -148,3 +148,10 @@ TEST_F(MainContainerTest, ChoosingALanguageClosesAndStartsTheProgramAgain) {
     EXPECT_EQ(sys.opened[0].parameters, "");
     EXPECT_NE(ini().find("language=Russian"), std::string::npos);
 }
+
+TEST_F(MainContainerTest, TheRememberedPageComesUpAtItsHeight) {
+    sys.putFile("C:\\Prog\\lumenrig.ini", "[init]\r\npage=4\r\n");
+    build(true);
+    loop.advance(1);
+    EXPECT_EQ(window().bounds().height, kPagePoints[mode::Auto].windowHeight);
+}
