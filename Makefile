@@ -1,7 +1,7 @@
 # The two commands a newcomer needs: `make run` and `make test`. Both install what is missing first.
 JOBS ?= $(shell nproc)
 
-.PHONY: bootstrap run run-windows test test-linux test-windows asan tsan bench format dist manual
+.PHONY: bootstrap run run-windows test test-linux test-windows test-fuzz asan tsan bench format dist manual
 
 bootstrap:
 	@./tools/bootstrap
@@ -19,7 +19,7 @@ run-windows: bootstrap
 	./tools/make-demo build/windows/src/app/lumenrig.exe build/demo-windows
 	WINEPREFIX=$(CURDIR)/build/windows/wineprefix ./tools/wine-run ./build/demo-windows/lumenrig.exe --demo
 
-test: bootstrap test-linux test-windows
+test: bootstrap test-linux test-windows test-fuzz
 
 test-linux:
 	cmake --preset linux >/dev/null
@@ -30,6 +30,16 @@ test-windows:
 	cmake --preset windows >/dev/null
 	cmake --build --preset windows -j $(JOBS)
 	./tools/with-xvfb ctest --preset windows -j $(JOBS)
+
+# The clang build of everything, fuzz targets included, and each fuzz target over its kept inputs: a
+# broken clang build or a regression input fails here.
+test-fuzz:
+	cmake --preset linux-fuzz >/dev/null
+	cmake --build --preset linux-fuzz -j $(JOBS)
+	for corpus in fuzz/corpus/*/; do \
+		target=$$(basename $$corpus); \
+		build/linux-fuzz/fuzz/$$target -runs=0 $$corpus || exit 1; \
+	done
 
 asan: bootstrap
 	cmake --preset linux-asan >/dev/null

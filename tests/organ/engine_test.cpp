@@ -8,8 +8,6 @@ using namespace lr;
 
 namespace {
 using Texts = std::vector<std::string>;
-// Thirteen one-bin ranges: band_k reads bin k, bin 13 is only the closing bound.
-constexpr const char* kOneBinBands = "1;2;3;4;5;6;7;8;9;10;11;12;13;14;";
 }  // namespace
 
 class OrganTick : public OrganTest {
