@@ -11,6 +11,7 @@
 
 #include "app/lumenrig_main.h"
 #include "app/terminal_view.h"
+#include "resources/artwork.h"
 #include "ui/headless/headless_platform.h"
 #include "ui/headless/realtime_loop.h"
 #include "ui/headless/recorded_message_boxes.h"
@@ -73,6 +74,7 @@ int main(int argc, char** argv) {
     ui::headless::RealtimeLoop loop;
     TerminalMessageBoxes boxes;
     ui::headless::HeadlessPlatform platform(loop, boxes);
+    art::addTo(platform.headlessResources());
     std::unique_ptr<app::LumenrigProgram> program;
     try {
         program = std::make_unique<app::LumenrigProgram>(platform, *options);

@@ -2,7 +2,10 @@
 
 #include <string_view>
 
+#include "automation/auto_page.h"
 #include "device/connect_page.h"
+#include "device/effect_page.h"
+#include "device/strip_page.h"
 #include "organ/organ_page.h"
 #include "shell/pending_page.h"
 #include "shell/tray_hotkeys.h"
@@ -37,8 +40,17 @@ PageFactories programPages() {
     pages[mode::Connect] = [](ui::Control* parent, TClassMultiBase* owner, THIMultiElement& outer) {
         return std::make_unique<TClassChildPanel_2D0BB10>(parent, owner, outer);
     };
+    pages[mode::Effect] = [](ui::Control* parent, TClassMultiBase* owner, THIMultiElement& outer) {
+        return std::make_unique<TClassChildPanel_2A602B0>(parent, owner, outer);
+    };
     pages[mode::ColorOrgan] = [](ui::Control* parent, TClassMultiBase* owner, THIMultiElement& outer) {
         return std::make_unique<TClassChildPanel_1EFA680>(parent, owner, outer);
+    };
+    pages[mode::Auto] = [](ui::Control* parent, TClassMultiBase* owner, THIMultiElement& outer) {
+        return std::make_unique<TClassChildPanel_2D0DED0>(parent, owner, outer);
+    };
+    pages[mode::WS2812] = [](ui::Control* parent, TClassMultiBase* owner, THIMultiElement& outer) {
+        return std::make_unique<TClassChildPanel_30E4490>(parent, owner, outer);
     };
     return pages;
 }

@@ -143,6 +143,8 @@ class Control {
     virtual void setSelected(int index) = 0;
     virtual void setItemHeight(int pixels) = 0;
     virtual void setColumns(std::vector<ListColumn> columns) = 0;
+    // List view: the width of each column as the user left it; empty where the backend cannot tell.
+    virtual std::vector<int> columnWidths() const { return {}; }
     // Track bar, scroll bar, scroll box (vertical offset).
     virtual int position() const = 0;
     virtual void setPosition(int pos) = 0;
@@ -152,6 +154,8 @@ class Control {
     virtual void setSteps(int lineSize, int pageSize, int tickFrequency) = 0;
     // Buttons and image views.
     virtual void setImages(ImageSet images) = 0;
+    // The platform's hand cursor while the mouse is over the control; ignored where there is no cursor.
+    virtual void setHandCursor(bool) {}
 
     // A name for finding the control in tests and logs.
     void setName(std::string n) { name_ = std::move(n); }

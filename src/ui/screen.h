@@ -2,6 +2,7 @@
 // Screen metrics and the resources built into the program.
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "ui/geometry.h"
 #include "ui/image.h"
@@ -16,6 +17,8 @@ class Screen {
     virtual int pixelsPerInch() const = 0;
     virtual Point cursor() const = 0;
     virtual Color systemColor(int index) const = 0;
+    // Every monitor's area, the primary first; a backend that knows only the primary lists it alone.
+    virtual std::vector<Rect> monitors() const { return {{0, 0, size().width, size().height}}; }
 };
 
 // A colour, with system colours looked up.

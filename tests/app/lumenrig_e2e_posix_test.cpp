@@ -79,6 +79,20 @@ std::string installProgram(const TempFolder& folder) {
 void writeIni(const TempFolder& folder, const std::string& text) {
     std::ofstream(folder.file("lumenrig.ini"), std::ios::binary) << text;
 }
+
+// What arrives within the wait, also while the program has not opened its end yet (until then the
+// master gives up at once).
+std::string readWithin(ptytest::PtyPair& pty, std::size_t count, int waitMs) {
+    using Clock = std::chrono::steady_clock;
+    const auto deadline = Clock::now() + std::chrono::milliseconds(waitMs);
+    std::string got;
+    for (auto now = Clock::now(); got.size() < count && now < deadline; now = Clock::now()) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - now).count();
+        got += pty.read(count - got.size(), static_cast<int>(left));
+        if (got.size() < count) std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return got;
+}
 }  // namespace
 
 TEST(LumenrigEndToEnd, ConnectsByItselfAndWritesAllOffWhenItEnds) {
@@ -112,8 +126,33 @@ TEST(LumenrigEndToEnd, TheColourOrganStartsByItselfAndItsLevelsReachTheLine) {
     ASSERT_TRUE(child.started());
     // Connected at 1 s, the organ running from 2 s (a pty reads nothing until its far end is open).
     std::this_thread::sleep_for(std::chrono::milliseconds(2500));
-    const std::string line = pty.read(64, 8000);
+    const std::string line = pty.read(96, 8000);
     EXPECT_EQ(child.terminate(), 0);
-    ASSERT_GE(line.size(), 2u);
-    EXPECT_TRUE(line[0] >= 'A' && line[0] <= 'L' && line[1] >= '0' && line[1] <= '8') << line;
+    // The organ's start resets the Effect page first: program 1, its lit effects off, every channel 0.
+    const std::string reset = "A0B0C0D0E0F0G0H0I0J0K0L0";
+    const std::size_t levels = line.find(reset);
+    ASSERT_NE(levels, std::string::npos) << line;
+    EXPECT_EQ(line.substr(0, 2), "P1") << line;
+    const std::string organ = line.substr(levels + reset.size());
+    ASSERT_GE(organ.size(), 2u) << line;
+    EXPECT_TRUE(organ[0] >= 'A' && organ[0] <= 'L' && organ[1] >= '0' && organ[1] <= '8') << line;
+}
+
+TEST(LumenrigEndToEnd, TheStoredStripFunctionsAreSentAgainFourSecondsAfterStart) {
+    ptytest::PtyPair pty;
+    ASSERT_TRUE(pty.ok());
+    TempFolder folder("lumenrig-e2e");
+    const std::string program = installProgram(folder);
+    writeIni(folder, "[init]\r\nserial_devices=" + pty.slavePath() +
+                         "\r\n\xE0uto_com=1\r\ncur_com=1\r\n[ws2812]\r\n1 EE-series=1\r\n4 strip_Mirror=0\r\n"
+                         "7 strip_B=1\r\n");
+    Child child(program, {"--headless", "--audio", "synth:silence"}, folder.path());
+    ASSERT_TRUE(child.started());
+    // Connected at 1 s; the restore is due 4 s after the start, and nothing of it goes out before.
+    EXPECT_EQ(readWithin(pty, 4, 2500), "");
+    EXPECT_EQ(readWithin(pty, 4, 8000), "_1_7");
+    const std::string allOff(lr::device::kAllOff);
+    auto received = std::async(std::launch::async, [&] { return pty.read(allOff.size(), 8000); });
+    EXPECT_EQ(child.terminate(), 0);
+    EXPECT_EQ(received.get(), allOff) << "nothing else came from the strip page";
 }

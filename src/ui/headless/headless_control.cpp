@@ -49,6 +49,13 @@ void HeadlessControl::setText(std::string s) {
     invalidate();
 }
 
+std::vector<int> HeadlessControl::columnWidths() const {
+    std::vector<int> widths;
+    for (const ListColumn& c : columns_)
+        widths.push_back(c.width);
+    return widths;
+}
+
 void HeadlessControl::setItems(std::vector<std::string> items) {
     items_ = std::move(items);
     if (selected_ >= static_cast<int>(items_.size())) selected_ = -1;
@@ -162,12 +169,41 @@ void HeadlessControl::paintInto(SoftwarePainter& painter) {
                               resolved(systemColor(syscolor::ButtonShadow)));
             painter.text({8, 0, bounds_.width - 16, 13}, text_, font_, TextAlign::Left);
             break;
+        case ControlKind::ListView:
+            paintList(painter);
+            break;
         case ControlKind::Window:
         case ControlKind::ScrollBox:
             break;
         default:
             painter.text(all, text_, font_, TextAlign::Left);
             break;
+    }
+}
+
+// A header row of the column captions, then one line per row that fits, cells cut at tabs.
+void HeadlessControl::paintList(SoftwarePainter& painter) {
+    constexpr int kLine = 17;
+    painter.frameRect({0, 0, bounds_.width, bounds_.height}, resolved(systemColor(syscolor::ButtonShadow)));
+    const auto cells = [&](int top, const std::vector<std::string>& texts) {
+        int left = 2;
+        for (std::size_t c = 0; c < columns_.size() && c < texts.size(); ++c) {
+            painter.text({left, top, columns_[c].width - 4, kLine}, texts[c], font_, TextAlign::Left);
+            left += columns_[c].width;
+        }
+    };
+    std::vector<std::string> captions;
+    for (const ListColumn& c : columns_)
+        captions.push_back(c.caption);
+    cells(1, captions);
+    for (std::size_t r = 0; r < items_.size() && static_cast<int>(r + 2) * kLine <= bounds_.height; ++r) {
+        std::vector<std::string> texts;
+        for (std::size_t start = 0; start <= items_[r].size();) {
+            const std::size_t tab = std::min(items_[r].find('\t', start), items_[r].size());
+            texts.push_back(items_[r].substr(start, tab - start));
+            start = tab + 1;
+        }
+        cells(1 + static_cast<int>(r + 1) * kLine, texts);
     }
 }
 

@@ -47,6 +47,7 @@ class HeadlessControl : public Window {
     void setSelected(int index) override;
     void setItemHeight(int pixels) override { itemHeight_ = pixels; }
     void setColumns(std::vector<ListColumn> columns) override { columns_ = std::move(columns); }
+    std::vector<int> columnWidths() const override;
     int position() const override { return position_; }
     void setPosition(int pos) override;
     void setRange(int min, int max) override;
@@ -54,6 +55,7 @@ class HeadlessControl : public Window {
     int rangeMax() const override { return max_; }
     void setSteps(int lineSize, int pageSize, int tickFrequency) override;
     void setImages(ImageSet images) override;
+    void setHandCursor(bool on) override { handCursor_ = on; }
 
     void setBorder(WindowBorder border) override { border_ = border; }
     void setTopmost(bool on) override { topmost_ = on; }
@@ -83,6 +85,7 @@ class HeadlessControl : public Window {
     std::optional<Color> layeredKey() const { return layeredKey_; }
     std::uint8_t alpha() const { return alpha_; }
     bool dragAnywhere() const { return dragAnywhere_; }
+    bool handCursor() const { return handCursor_; }
     const Image& icon() const { return icon_; }
     bool closed() const { return closed_; }
     int invalidations() const { return invalidations_; }
@@ -99,6 +102,7 @@ class HeadlessControl : public Window {
 
   private:
     void paintInto(SoftwarePainter& painter);
+    void paintList(SoftwarePainter& painter);
     Color resolved(Color c) const;
 
     HeadlessToolkit& toolkit_;
@@ -132,6 +136,7 @@ class HeadlessControl : public Window {
     std::optional<Color> layeredKey_;
     std::uint8_t alpha_ = 255;
     bool dragAnywhere_ = false;
+    bool handCursor_ = false;
     bool moving_ = false;
     Image icon_;
     bool minimised_ = false;

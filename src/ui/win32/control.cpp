@@ -369,15 +369,32 @@ void Win32Control::setItemHeight(int pixels) {
     SendMessageW(hwnd_, CB_SETITEMHEIGHT, 0, scale().px(pixels));
 }
 
+// The columns replace the ones there were, so that a table can be rebuilt from a file. Some versions
+// of the control refuse to delete column 0; a column left over takes the first new caption and width.
 void Win32Control::setColumns(std::vector<ListColumn> columns) {
+    const HWND header = reinterpret_cast<HWND>(SendMessageW(hwnd_, LVM_GETHEADER, 0, 0));
+    for (auto col = SendMessageW(header, HDM_GETITEMCOUNT, 0, 0) - 1; col >= 0; --col)
+        SendMessageW(hwnd_, LVM_DELETECOLUMN, static_cast<WPARAM>(col), 0);
+    const bool kept = SendMessageW(header, HDM_GETITEMCOUNT, 0, 0) > 0;
     for (std::size_t i = 0; i < columns.size(); ++i) {
         std::wstring caption = toWide(columns[i].caption);
         LVCOLUMNW col{};
         col.mask = LVCF_TEXT | LVCF_WIDTH;
         col.cx = scale().px(columns[i].width);
         col.pszText = caption.data();
-        SendMessageW(hwnd_, LVM_INSERTCOLUMNW, i, reinterpret_cast<LPARAM>(&col));
+        SendMessageW(hwnd_, i == 0 && kept ? LVM_SETCOLUMNW : LVM_INSERTCOLUMNW, i,
+                     reinterpret_cast<LPARAM>(&col));
     }
+}
+
+std::vector<int> Win32Control::columnWidths() const {
+    std::vector<int> widths;
+    if (kind_ != ControlKind::ListView) return widths;
+    const HWND header = reinterpret_cast<HWND>(SendMessageW(hwnd_, LVM_GETHEADER, 0, 0));
+    const auto columns = SendMessageW(header, HDM_GETITEMCOUNT, 0, 0);
+    for (LRESULT col = 0; col < columns; ++col)
+        widths.push_back(scale().logical(static_cast<int>(SendMessageW(hwnd_, LVM_GETCOLUMNWIDTH, col, 0))));
+    return widths;
 }
 
 int Win32Control::position() const {
@@ -594,6 +611,11 @@ bool Win32Control::onMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
         case WM_ERASEBKGND:
             if (nativeClass(kind_, flags_).name != HostClass) return false;
             result = 1;
+            return true;
+        case WM_SETCURSOR:
+            if (!handCursor_ || LOWORD(lp) != HTCLIENT) return false;
+            SetCursor(LoadCursorW(nullptr, IDC_HAND));
+            result = TRUE;
             return true;
         case WM_VSCROLL:
             if (kind_ != ControlKind::ScrollBox || lp) return false;

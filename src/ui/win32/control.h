@@ -49,6 +49,8 @@ class Win32Control : public Window {
     void setSelected(int index) override;
     void setItemHeight(int pixels) override;
     void setColumns(std::vector<ListColumn> columns) override;
+    void setHandCursor(bool on) override { handCursor_ = on; }
+    std::vector<int> columnWidths() const override;
     int position() const override;
     void setPosition(int pos) override;
     void setRange(int min, int max) override;
@@ -104,6 +106,7 @@ class Win32Control : public Window {
     Bevel bevel_ = Bevel::None;
     ImageSet images_;
     unsigned flags_ = 0;
+    bool handCursor_ = false;
     int min_ = 0;
     int max_ = 100;
     int lineSize_ = 1;

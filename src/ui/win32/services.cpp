@@ -95,6 +95,28 @@ Color Win32Screen::systemColor(int index) const {
     return GetSysColor(index);
 }
 
+std::vector<Rect> Win32Screen::monitors() const {
+    std::vector<RECT> found;
+    EnumDisplayMonitors(
+        nullptr, nullptr,
+        [](HMONITOR monitor, HDC, LPRECT, LPARAM list) -> BOOL {
+            MONITORINFO info{};
+            info.cbSize = sizeof(info);
+            if (!GetMonitorInfoW(monitor, &info)) return TRUE;
+            auto& rects = *reinterpret_cast<std::vector<RECT>*>(list);
+            const bool primary = (info.dwFlags & MONITORINFOF_PRIMARY) != 0;
+            rects.insert(primary ? rects.begin() : rects.end(), info.rcMonitor);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    if (found.empty()) return Screen::monitors();
+    const Scale s{dpi_};
+    std::vector<Rect> out;
+    for (const RECT& r : found)
+        out.push_back({s.logical(r.left), s.logical(r.top), s.logical(r.right - r.left), s.logical(r.bottom - r.top)});
+    return out;
+}
+
 Image Win32Resources::bitmap(std::string_view name) const {
     Gdi<HBITMAP> bitmap(static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), toWide(name).c_str(),
                                                         IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));

@@ -24,6 +24,7 @@ class Win32Screen : public Screen {
     int pixelsPerInch() const override { return dpi_; }
     Point cursor() const override;
     Color systemColor(int index) const override;
+    std::vector<Rect> monitors() const override;
 
   private:
     int dpi_;

@@ -1,0 +1,115 @@
+// The WS2812 page as Win32 draws it under Wine: the picture to compare with the page's places and texts,
+// and the native controls the user meets there.
+#include <windows.h>
+// after windows.h
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "device/strip_page.h"
+#include "runtime/lifecycle.h"
+#include "runtime/multi_element.h"
+#include "settings/memory_system.h"
+#include "ui/png.h"
+#include "ui/win32/text.h"
+#include "ui/win32/win32_platform.h"
+#include "win32_capture.h"
+
+namespace {
+
+struct Child {
+    std::string kind;
+    std::string text;
+    RECT place;  // in the top window's client area
+};
+
+std::vector<Child> childrenOf(HWND top) {
+    std::vector<Child> found;
+    struct Walk {
+        HWND top;
+        std::vector<Child>* found;
+    } walk{top, &found};
+    EnumChildWindows(
+        top,
+        [](HWND hwnd, LPARAM param) -> BOOL {
+            auto& w = *reinterpret_cast<Walk*>(param);
+            wchar_t kind[64] = {};
+            GetClassNameW(hwnd, kind, 64);
+            wchar_t text[256] = {};
+            GetWindowTextW(hwnd, text, 256);
+            RECT r;
+            GetWindowRect(hwnd, &r);
+            MapWindowPoints(nullptr, w.top, reinterpret_cast<POINT*>(&r), 2);
+            w.found->push_back({ui::win32::fromWide(kind), ui::win32::fromWide(text), r});
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&walk));
+    return found;
+}
+
+const Child* withText(const std::vector<Child>& children, const std::string& text) {
+    for (const Child& c : children)
+        if (c.text == text) return &c;
+    return nullptr;
+}
+
+}  // namespace
+
+TEST(StripPageWin32, ThePageShowsItsGroupsAndBoxes) {
+    settings::MemorySystem sys;
+    sys.addFolder("C:\\Prog");
+    const settings::ScopedSystem sysScope(sys);
+    const auto platform = ui::win32::Win32Platform::create();
+    {
+        const ui::ScopedPlatform scope(*platform);
+        lr::resetLifecycle();
+        lr::installDispatch();
+        auto window = platform->toolkit().createWindow({"WS2812", {100, 100, 525, 186}});
+        window->setBorder(ui::WindowBorder::None);  // as the main window: the page fills the picture
+        window->setVisible(true);
+        lr::THIMultiElement outer(window.get(), nullptr, 2, 0);
+        outer.setCreate([&outer](ui::Control* p, lr::TClassMultiBase* o) {
+            return std::make_unique<lr::TClassChildPanel_30E4490>(p, o, outer);
+        });
+        lr::TData show = lr::makeInteger(1);
+        outer.doWork(show, 0);
+        for (int i = 0; i < 30; ++i) {
+            platform->loop().pump();
+            Sleep(10);
+        }
+        const HWND top = reinterpret_cast<HWND>(window->handle());
+        const ui::Image shot = capture(top);
+        EXPECT_TRUE(ui::savePng(shot, "strip_page_win32.png"));
+        const std::set<ui::Color> colours(shot.pixels().begin(), shot.pixels().end());
+        EXPECT_GT(colours.size(), 4u) << "more than a blank silver window";
+
+        const std::vector<Child> children = childrenOf(top);
+        struct Expected {
+            const char* text;
+            LONG left;
+            LONG top;
+        };
+        const Expected expected[] = {
+            {"Control LumenrigWS2812", 0, 0},
+            {"0 All_Off", 7, 30},
+            {"3 Next", 7, 78},
+            {"4 strip_Mirror", 140, 30},
+            {"8 strip_IR_Out", 140, 94},
+            {"ReSend All", 295, 28},
+            {"to COM", 295, 80},
+            {"--", 345, 76},
+            {"Save Actions", 0, 115},
+        };
+        for (const Expected& e : expected) {
+            const Child* c = withText(children, e.text);
+            ASSERT_NE(c, nullptr) << e.text;
+            EXPECT_EQ(c->place.left, e.left) << e.text;
+            EXPECT_EQ(c->place.top, e.top) << e.text;
+        }
+        EXPECT_EQ(withText(children, "5 strip_R")->kind, "Button") << "a check box is a native button";
+        EXPECT_EQ(withText(children, "--")->kind, "Edit");
+    }
+    lr::resetLifecycle();
+}
