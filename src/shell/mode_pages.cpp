@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "ambilight/ambilight_page.h"
 #include "automation/auto_page.h"
 #include "device/connect_page.h"
 #include "device/effect_page.h"
@@ -45,6 +46,9 @@ PageFactories programPages() {
     };
     pages[mode::ColorOrgan] = [](ui::Control* parent, TClassMultiBase* owner, THIMultiElement& outer) {
         return std::make_unique<TClassChildPanel_1EFA680>(parent, owner, outer);
+    };
+    pages[mode::Ambilight] = [](ui::Control* parent, TClassMultiBase* owner, THIMultiElement& outer) {
+        return std::make_unique<TClassChildPanel_2C2EA60>(parent, owner, outer);
     };
     pages[mode::Auto] = [](ui::Control* parent, TClassMultiBase* owner, THIMultiElement& outer) {
         return std::make_unique<TClassChildPanel_2D0DED0>(parent, owner, outer);
