@@ -1,12 +1,14 @@
 #include "device/device_link.h"
 
+#include "device/protocol.h"
+
 namespace lr {
 
 DeviceLink::DeviceLink(TClassMultiBase* owner)
     : TClassMultiBase(nullptr, owner),
       merge_(make<THIHub>(1)),
       gate_(make<THILightsGate>()),
-      toPort_(make<THIHub>(2)),
+      toPort_(make<THIHub>(3)),
       portName_(make<THIMemory>()),
       port_(make<THIComAsync>()),
       openPort_(make<THIHub>(2)),
@@ -17,6 +19,7 @@ DeviceLink::DeviceLink(TClassMultiBase* owner)
     merge_.outputs[0] = bind<&THILightsGate::doCommand>(gate_);
     gate_.onCommand = bind<&THIHub::doEvent>(toPort_);
     toPort_.outputs[0] = bind<&THIComAsync::doWrite>(port_);
+    toPort_.outputs[2] = bind<&DeviceLink::noteWritten>(*this);
 
     port_.Port = bind<&THIMemory::Value>(portName_);
     port_.Reconnect = true;
@@ -55,7 +58,19 @@ Point DeviceLink::allOff() {
     return bind<&THILightsGate::doAllOff>(gate_);
 }
 Point DeviceLink::readBack() {
-    return bind<&THITimer::doTimer>(readBackTimer_);
+    return bind<&DeviceLink::startReadBack>(*this);
+}
+
+void DeviceLink::noteWritten(TData& data) {
+    TData open;
+    port_.IsOpen(open);
+    readRequested_ = toInteger(open) == 1 && toString(data) == device::kReadState;
+}
+
+void DeviceLink::startReadBack(TData& data) {
+    if (!readRequested_) return;
+    readRequested_ = false;
+    readBackTimer_.doTimer(data);
 }
 Point DeviceLink::open() {
     return bind<&THIHub::doEvent>(openPort_);

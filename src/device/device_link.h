@@ -29,8 +29,10 @@ class DeviceLink : public TClassMultiBase {
     Point lightsOn();   // switches on; a change writes the all-off command
     Point lightsOff();  // switches off; likewise
     Point allOff();     // writes the all-off command past the gate (the closing step)
-    Point readBack();   // the read-back, 100 ms after the "Z2" that went out through a command input
-    Point open();       // opens the port of that name ("COM5")
+    // The read-back, 100 ms after the "Z2" that went out through a command input. A "Z2" that did not
+    // reach the port (closed, or the lights off) gets no answer: nothing is read then.
+    Point readBack();
+    Point open();  // opens the port of that name ("COM5")
     Point close();
 
     // Outputs: every command that went to the port, the lights value after each change, the state read.
@@ -41,6 +43,9 @@ class DeviceLink : public TClassMultiBase {
     THIComAsync& port() { return port_; }
 
   private:
+    void noteWritten(TData& data);
+    void startReadBack(TData& data);
+
     THIHub& merge_;
     THILightsGate& gate_;
     THIHub& toPort_;
@@ -51,6 +56,7 @@ class DeviceLink : public TClassMultiBase {
     THIIf_else& ifOpen_;
     THITimer& readBackTimer_;
     THIStateReadBack& readBack_;
+    bool readRequested_ = false;  // the last command written was the read request
 };
 
 }  // namespace lr

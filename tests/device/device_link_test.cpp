@@ -120,9 +120,11 @@ TEST_F(Link, AStateIsReadBack100msAfterZ2) {
 }
 
 TEST_F(Link, AMissingReplyReadsAsZerosAndExtraBytesStayQueued) {
+    send(kDevicePanels, "Z2");
     fire(link.readBack(), TData{});
     loop.advance(100);
     com5.line->send(std::string("\x01\x80\x02", 3) + std::string(27, '\0') + "\x05" + "rest");
+    send(kDevicePanels, "Z2");
     fire(link.readBack(), TData{});
     loop.advance(100);
     EXPECT_EQ(states.texts()[0], std::string(device::kStateLength, '0'));
@@ -133,6 +135,28 @@ TEST_F(Link, AMissingReplyReadsAsZerosAndExtraBytesStayQueued) {
     link.port().onRead = rest.point();
     link.port().doRead(ten);
     EXPECT_EQ(rest.texts(), (std::vector<std::string>{"rest"}));
+}
+
+// A "Z2" that never reached the controller gets no answer: reading would show a state of zeros.
+TEST_F(Link, NoReadBackWhenTheRequestDidNotGoOut) {
+    fire(link.readBack(), TData{});  // no request at all
+    fire(link.lightsOff(), TData{});
+    send(kDevicePanels, "Z2");
+    fire(link.readBack(), TData{});
+    fire(link.lightsOn(), TData{});
+    fire(link.close(), TData{});
+    send(kDevicePanels, "Z2");
+    fire(link.readBack(), TData{});
+    loop.advance(1000);
+    EXPECT_TRUE(states.values.empty());
+}
+
+TEST_F(Link, AReadBackFollowsOnlyTheRequestJustWritten) {
+    send(kDevicePanels, "Z2");
+    send(kDevicePanels, "A5");
+    fire(link.readBack(), TData{});
+    loop.advance(1000);
+    EXPECT_TRUE(states.values.empty());
 }
 
 class LinkToController : public DeviceTest {
