@@ -10,6 +10,8 @@
 #include "organ/organ_page.h"
 #include "shell/pending_page.h"
 #include "shell/tray_hotkeys.h"
+#include "visual/shape_menus.h"
+#include "visual/visual_page.h"
 
 namespace lr {
 
@@ -53,6 +55,9 @@ PageFactories programPages() {
     pages[mode::Auto] = [](ui::Control* parent, TClassMultiBase* owner, THIMultiElement& outer) {
         return std::make_unique<TClassChildPanel_2D0DED0>(parent, owner, outer);
     };
+    pages[mode::Visual] = [](ui::Control* parent, TClassMultiBase* owner, THIMultiElement& outer) {
+        return std::make_unique<TClassChildPanel_2DEABE0>(parent, owner, outer);
+    };
     pages[mode::WS2812] = [](ui::Control* parent, TClassMultiBase* owner, THIMultiElement& outer) {
         return std::make_unique<TClassChildPanel_30E4490>(parent, owner, outer);
     };
@@ -67,7 +72,8 @@ TClassChildPanelEx_1EF9EF0::TClassChildPanelEx_1EF9EF0(ui::Control* parent, TCla
       link_(own<DeviceLink>(this)),
       gated_(make<THIHub>(2)),
       modeStarted_(make<THIHub>(1)),
-      tray_(make<THIMultiElementEx>(parent, this, tray_output::Count, 0)) {
+      tray_(make<THIMultiElementEx>(parent, this, tray_output::Count, 0)),
+      visualMenus_(make<THIMultiElement>(parent, this, 0, 0)) {
     join(edge_);
     edge_.inputs[0] = bind<&TClassChildPanelEx_1EF9EF0::start>(*this);
     edge_.inputs[1] = bind<&TClassChildPanelEx_1EF9EF0::closing>(*this);
@@ -81,6 +87,9 @@ TClassChildPanelEx_1EF9EF0::TClassChildPanelEx_1EF9EF0(ui::Control* parent, TCla
     area_.Height_ = kAreaHeight;
     area_.Color_ = 0xC0C0C0;
     area_.init();
+    visualMenus_.setCreate([this](ui::Control* p, TClassMultiBase* o) {
+        return std::make_unique<TClassMultiElement_2DEA5B0>(p, o, visualMenus_);
+    });
     buildPages(pages);
     linkCommands();
     linkConnectPage();
@@ -156,7 +165,9 @@ void TClassChildPanelEx_1EF9EF0::linkModeStarts() {
         pages_[page]->outputs[1] = bind<&THIHub::doEvent>(modeStarted_);
 }
 
+// The shapes' menus come first: a visual scheme loaded at the Visual page's start makes shapes.
 void TClassChildPanelEx_1EF9EF0::start(TData&) {
+    fireNull(bind<&THIMultiElement::doWork>(visualMenus_, 0));
     const std::array<std::pair<std::size_t, std::uint16_t>, 6> order = {{
         {mode::Connect, 1},
         {mode::Visual, 2},

@@ -52,7 +52,7 @@ inline constexpr std::array<PagePoints, kModeCount> kPagePoints = {{
     {6, 3, 0, 507},
     {2, 3, 0, 480},
     {5, 3, 0, 557},
-    {6, 1, 0, 268},
+    {6, 1, 0, 282},  // tall enough for the strip test group under the shape buttons
     {2, 2, 0, 264},
 }};
 
@@ -91,6 +91,7 @@ class TClassChildPanelEx_1EF9EF0 : public TClassMultiBase {
     THIHub& gated_;
     THIHub& modeStarted_;
     THIMultiElementEx& tray_;
+    THIMultiElement& visualMenus_;
     std::array<THIMultiElement*, kModeCount> pages_{};
 };
 

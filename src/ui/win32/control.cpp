@@ -53,6 +53,8 @@ NativeClass nativeClass(ControlKind kind, unsigned flags) {
             return {WC_LISTVIEWW, LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_BORDER};
         case ControlKind::ScrollBox:
             return {HostClass, WS_VSCROLL};
+        case ControlKind::PaintBox:  // what it holds stays above its own painting
+            return {HostClass, WS_CLIPCHILDREN};
         default:
             return {HostClass, 0};
     }
