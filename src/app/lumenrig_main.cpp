@@ -91,7 +91,7 @@ void checkRunning(lr::TClassMainForm_1E8A0D0& root, const SmokeOptions& options,
         problems.push_back("the main window's caption is \"" + window.text() + "\"");
     if (options.windowIcon && root.mainForm().Icon.empty())
         problems.push_back("the icon resource is missing");
-    if (!root.trayIcon().icon().shown()) problems.push_back("the tray icon is not shown");
+    if (options.trayIcon && !root.trayIcon().icon().shown()) problems.push_back("the tray icon is not shown");
 }
 
 void checkClosed(lr::TClassMainForm_1E8A0D0& root, std::vector<std::string>& problems) {

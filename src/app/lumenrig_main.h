@@ -60,6 +60,7 @@ struct SmokeOptions {
     std::uint32_t checkAfterMs = 500;  // the window has settled on screen by then
     std::uint32_t closeWithinMs = 5000;
     bool windowIcon = true;  // the icon resource is built into the program
+    bool trayIcon = true;    // the desktop has a notification area
 };
 
 // Starts, checks the main window and the tray icon through the platform, closes through the close
