@@ -49,8 +49,8 @@ struct PagePoints {
 inline constexpr std::array<PagePoints, kModeCount> kPagePoints = {{
     {3, 7, 2, 259},
     {4, 3, 0, 586},
-    {6, 3, 0, 507},
-    {2, 3, 0, 480},
+    {6, 3, 0, 548},  // the organ's group box ends at 25 + 445 in the area: shown whole
+    {2, 3, 0, 498},  // the Screen Proportions group ends at 420
     {5, 3, 0, 557},
     {6, 1, 0, 282},  // tall enough for the strip test group under the shape buttons
     {2, 2, 0, 264},

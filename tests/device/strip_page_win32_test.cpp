@@ -13,49 +13,9 @@
 #include "runtime/multi_element.h"
 #include "settings/memory_system.h"
 #include "ui/png.h"
-#include "ui/win32/text.h"
 #include "ui/win32/win32_platform.h"
 #include "win32_capture.h"
-
-namespace {
-
-struct Child {
-    std::string kind;
-    std::string text;
-    RECT place;  // in the top window's client area
-};
-
-std::vector<Child> childrenOf(HWND top) {
-    std::vector<Child> found;
-    struct Walk {
-        HWND top;
-        std::vector<Child>* found;
-    } walk{top, &found};
-    EnumChildWindows(
-        top,
-        [](HWND hwnd, LPARAM param) -> BOOL {
-            auto& w = *reinterpret_cast<Walk*>(param);
-            wchar_t kind[64] = {};
-            GetClassNameW(hwnd, kind, 64);
-            wchar_t text[256] = {};
-            GetWindowTextW(hwnd, text, 256);
-            RECT r;
-            GetWindowRect(hwnd, &r);
-            MapWindowPoints(nullptr, w.top, reinterpret_cast<POINT*>(&r), 2);
-            w.found->push_back({ui::win32::fromWide(kind), ui::win32::fromWide(text), r});
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&walk));
-    return found;
-}
-
-const Child* withText(const std::vector<Child>& children, const std::string& text) {
-    for (const Child& c : children)
-        if (c.text == text) return &c;
-    return nullptr;
-}
-
-}  // namespace
+#include "win32_children.h"
 
 TEST(StripPageWin32, ThePageShowsItsGroupsAndBoxes) {
     settings::MemorySystem sys;
@@ -85,7 +45,7 @@ TEST(StripPageWin32, ThePageShowsItsGroupsAndBoxes) {
         const std::set<ui::Color> colours(shot.pixels().begin(), shot.pixels().end());
         EXPECT_GT(colours.size(), 4u) << "more than a blank silver window";
 
-        const std::vector<Child> children = childrenOf(top);
+        const std::vector<Win32Child> children = childrenOf(top);
         struct Expected {
             const char* text;
             LONG left;
@@ -103,7 +63,7 @@ TEST(StripPageWin32, ThePageShowsItsGroupsAndBoxes) {
             {"Save Actions", 0, 115},
         };
         for (const Expected& e : expected) {
-            const Child* c = withText(children, e.text);
+            const Win32Child* c = withText(children, e.text);
             ASSERT_NE(c, nullptr) << e.text;
             EXPECT_EQ(c->place.left, e.left) << e.text;
             EXPECT_EQ(c->place.top, e.top) << e.text;

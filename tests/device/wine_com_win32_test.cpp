@@ -82,6 +82,8 @@ TEST_F(WineCom, TheLinkWritesCommandsAndDecodesAStateReply) {
     reply += std::string(27, '\0') + "\x07";
     TData command = makeString(reply);
     fire(link.command(2), command);
+    TData request = makeString(std::string(device::kReadState));
+    fire(link.command(0), request);  // the read-back follows a request that went out
     // The echo is the controller's answer; give the bridge its moment before the 100 ms tick.
     std::this_thread::sleep_for(std::chrono::milliseconds(500));
     TData none;

@@ -15,16 +15,17 @@
 #include "ui/png.h"
 #include "ui/win32/win32_platform.h"
 #include "win32_capture.h"
+#include "win32_children.h"
 
 namespace {
 
 struct PageShot {
-    const wchar_t* button;
+    const char* button;
     const char* file;
 };
 constexpr PageShot kPages[lr::kModeCount] = {
-    {L"Connect", "connect"}, {L"Effect", "effect"}, {L"C.Organ", "organ"}, {L"Ambilight", "ambilight"},
-    {L"Auto", "auto"},       {L"Visual", "visual"}, {L"WS2812", "ws2812"},
+    {"Connect", "connect"}, {"Effect", "effect"}, {"C.Organ", "organ"}, {"Ambilight", "ambilight"},
+    {"Auto", "auto"},       {"Visual", "visual"}, {"WS2812", "ws2812"},
 };
 
 class MainWindowWin32 : public testing::Test {
@@ -56,24 +57,10 @@ class MainWindowWin32 : public testing::Test {
     int height() { return root->mainForm().window().bounds().height; }
 
     // A click on the child button of the main window with this caption, as the mouse gives it.
-    bool click(const wchar_t* caption) {
-        struct Search {
-            const wchar_t* caption;
-            HWND found;
-        } search{caption, nullptr};
-        EnumChildWindows(
-            window(),
-            [](HWND child, LPARAM param) -> BOOL {
-                auto& s = *reinterpret_cast<Search*>(param);
-                wchar_t text[64] = {};
-                GetWindowTextW(child, text, 64);
-                if (std::wstring(text) != s.caption) return TRUE;
-                s.found = child;
-                return FALSE;
-            },
-            reinterpret_cast<LPARAM>(&search));
-        if (search.found) SendMessageW(search.found, BM_CLICK, 0, 0);
-        return search.found != nullptr;
+    bool click(const char* caption) {
+        const Win32Child* button = withText(childrenOf(window()), caption);
+        if (button) SendMessageW(button->hwnd, BM_CLICK, 0, 0);
+        return button != nullptr;
     }
 
     settings::MemorySystem sys;

@@ -49,7 +49,7 @@ TEST_F(ModePagesTest, EachModeShowsItsPageAndFitsTheWindow) {
     build();
     loop.advance(1);
     log.take();
-    const int heights[kModeCount] = {259, 586, 507, 480, 557, 282, 264};
+    const int heights[kModeCount] = {259, 586, 548, 498, 557, 282, 264};
     for (std::size_t k = 0; k < kModeCount; ++k) {
         SCOPED_TRACE(k);
         clickOn(kModeButtons[k].caption);

@@ -8,6 +8,7 @@
 #include "ui/win32/text.h"
 
 struct Win32Child {
+    HWND hwnd;
     std::string kind;
     std::string text;
     RECT place;  // in the top window's client area
@@ -30,7 +31,7 @@ inline std::vector<Win32Child> childrenOf(HWND top) {
             RECT r;
             GetWindowRect(hwnd, &r);
             MapWindowPoints(nullptr, w.top, reinterpret_cast<POINT*>(&r), 2);
-            w.found->push_back({ui::win32::fromWide(kind), ui::win32::fromWide(text), r});
+            w.found->push_back({hwnd, ui::win32::fromWide(kind), ui::win32::fromWide(text), r});
             return TRUE;
         },
         reinterpret_cast<LPARAM>(&walk));
