@@ -1,97 +1,23 @@
 // The real lumenrig, started in a program folder of its own with a pty as its COM port and the synth as
 // its sound: it connects by itself and, when told to end, writes the all-off text before it goes.
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <future>
 #include <thread>
 
-#include "../device/pty_posix.h"
-#include "../organ/temp_folder.h"
 #include "device/protocol.h"
-
-extern char** environ;
+#include "program_child.h"
 
 namespace {
 namespace fs = std::filesystem;
-
-// A child process that is always reaped, and killed when a test fails half-way.
-class Child {
-  public:
-    Child(const std::string& program, const std::vector<std::string>& args, const fs::path& home) {
-        std::vector<std::string> words{program};
-        words.insert(words.end(), args.begin(), args.end());
-        std::vector<char*> argv;
-        for (auto& w : words)
-            argv.push_back(w.data());
-        argv.push_back(nullptr);
-        std::vector<std::string> env{"HOME=" + home.string(),
-                                     "XDG_CONFIG_HOME=" + (home / ".config").string(), "PATH=/usr/bin:/bin"};
-        std::vector<char*> envp;
-        for (auto& e : env)
-            envp.push_back(e.data());
-        envp.push_back(nullptr);
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, 1, (home / "out.txt").c_str(), O_WRONLY | O_CREAT, 0644);
-        if (posix_spawn(&pid_, program.c_str(), &actions, nullptr, argv.data(), envp.data()) != 0) pid_ = -1;
-        posix_spawn_file_actions_destroy(&actions);
-    }
-    ~Child() {
-        if (pid_ > 0) {
-            kill(pid_, SIGKILL);
-            waitpid(pid_, nullptr, 0);
-        }
-    }
-    bool started() const { return pid_ > 0; }
-    // The exit code after a termination request; -1 when it did not end by itself.
-    int terminate() {
-        kill(pid_, SIGTERM);
-        int status = 0;
-        for (int i = 0; i < 200; ++i) {
-            if (waitpid(pid_, &status, WNOHANG) == pid_) {
-                pid_ = -1;
-                return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        }
-        return -1;
-    }
-
-  private:
-    pid_t pid_ = -1;
-};
-
-// The program in a folder of its own, so that its lumenrig.ini and folders are the test's.
-std::string installProgram(const TempFolder& folder) {
-    const fs::path target = folder.path() / "lumenrig";
-    fs::copy_file(LUMENRIG_PROGRAM, target);
-    return target.string();
-}
+using programtest::Child;
+using programtest::installProgram;
+using programtest::readWithin;
 
 void writeIni(const TempFolder& folder, const std::string& text) {
-    std::ofstream(folder.file("lumenrig.ini"), std::ios::binary) << text;
-}
-
-// What arrives within the wait, also while the program has not opened its end yet (until then the
-// master gives up at once).
-std::string readWithin(ptytest::PtyPair& pty, std::size_t count, int waitMs) {
-    using Clock = std::chrono::steady_clock;
-    const auto deadline = Clock::now() + std::chrono::milliseconds(waitMs);
-    std::string got;
-    for (auto now = Clock::now(); got.size() < count && now < deadline; now = Clock::now()) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - now).count();
-        got += pty.read(count - got.size(), static_cast<int>(left));
-        if (got.size() < count) std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    return got;
+    programtest::writeFile(folder, "lumenrig.ini", text);
 }
 }  // namespace
 
