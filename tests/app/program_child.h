@@ -14,8 +14,9 @@ namespace programtest {
 // to "out.txt" in its home folder.
 class Child {
   public:
-    Child(const std::string& program, const std::vector<std::string>& args,
-          const std::filesystem::path& home);
+    // `environment`: "NAME=value" entries besides the home folders and the path.
+    Child(const std::string& program, const std::vector<std::string>& args, const std::filesystem::path& home,
+          const std::vector<std::string>& environment = {});
     ~Child();
     Child(const Child&) = delete;
     Child& operator=(const Child&) = delete;

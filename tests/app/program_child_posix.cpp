@@ -25,11 +25,13 @@ std::vector<char*> pointersTo(std::vector<std::string>& words) {
 
 }  // namespace
 
-Child::Child(const std::string& program, const std::vector<std::string>& args, const fs::path& home) {
+Child::Child(const std::string& program, const std::vector<std::string>& args, const fs::path& home,
+             const std::vector<std::string>& environment) {
     std::vector<std::string> words{program};
     words.insert(words.end(), args.begin(), args.end());
     std::vector<std::string> env{"HOME=" + home.string(), "XDG_CONFIG_HOME=" + (home / ".config").string(),
                                  "PATH=/usr/bin:/bin"};
+    env.insert(env.end(), environment.begin(), environment.end());
     auto argv = pointersTo(words);
     auto envp = pointersTo(env);
     posix_spawn_file_actions_t actions;
