@@ -39,7 +39,7 @@ TEST(LumenrigAutomation, ARowDueAtTheComingMinuteReachesTheLine) {
     TempFolder folder("lumenrig-e2e");
     const std::string program = programtest::installProgram(folder);
     const std::time_t now = std::time(nullptr);
-    const int ahead = static_cast<int>((45 - now % 60 + 60) % 60);  // local time now: second 45
+    const int ahead = static_cast<int>((40 - now % 60 + 60) % 60);  // local time now: second 40
     const std::string due = nextMinuteText(now + ahead);
     programtest::writeFile(folder, "lumenrig.ini",
                            "[init]\r\nserial_devices=" + pty.slavePath() +
@@ -51,7 +51,7 @@ TEST(LumenrigAutomation, ARowDueAtTheComingMinuteReachesTheLine) {
     ASSERT_TRUE(child.started());
 
     std::string line;
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(25);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(40);
     while (line.find(" P3 A7") == std::string::npos && std::chrono::steady_clock::now() < deadline)
         line += programtest::readWithin(pty, 1, 500);
     EXPECT_EQ(child.terminate(), 0);

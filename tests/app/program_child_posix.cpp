@@ -6,7 +6,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <fstream>
+#include <string_view>
 #include <thread>
 
 namespace programtest {
@@ -23,15 +25,24 @@ std::vector<char*> pointersTo(std::vector<std::string>& words) {
     return pointers;
 }
 
+// LUMENRIG_E2E_BACKEND=qt runs the program in Qt windows (offscreen, no X server needed) instead of
+// the headless backend its tests ask for.
+bool inQtWindows() {
+    const char* backend = std::getenv("LUMENRIG_E2E_BACKEND");
+    return backend && std::string_view(backend) == "qt";
+}
+
 }  // namespace
 
 Child::Child(const std::string& program, const std::vector<std::string>& args, const fs::path& home,
              const std::vector<std::string>& environment) {
     std::vector<std::string> words{program};
-    words.insert(words.end(), args.begin(), args.end());
+    for (const std::string& arg : args)
+        if (!(arg == "--headless" && inQtWindows())) words.push_back(arg);
     std::vector<std::string> env{"HOME=" + home.string(), "XDG_CONFIG_HOME=" + (home / ".config").string(),
                                  "PATH=/usr/bin:/bin"};
     env.insert(env.end(), environment.begin(), environment.end());
+    if (inQtWindows()) env.push_back("QT_QPA_PLATFORM=offscreen");
     auto argv = pointersTo(words);
     auto envp = pointersTo(env);
     posix_spawn_file_actions_t actions;
