@@ -68,8 +68,7 @@ void DeviceLink::noteWritten(TData& data) {
 }
 
 void DeviceLink::startReadBack(TData& data) {
-    if (!readRequested_) return;
-    readRequested_ = false;
+    if (!readRequested_.exchange(false)) return;
     readBackTimer_.doTimer(data);
 }
 Point DeviceLink::open() {

@@ -2,6 +2,7 @@
 // The device link: the six producers' commands merged, passed by the lights gate and written to the
 // port; each change of the lights switch writes the all-off command past the gate; a 60 s reconnect
 // while the port is open (retried until the device answers again); the "Z2" read-back of the device state.
+#include <atomic>
 #include <cstdint>
 
 #include "device/com_async.h"
@@ -56,7 +57,7 @@ class DeviceLink : public TClassMultiBase {
     THIIf_else& ifOpen_;
     THITimer& readBackTimer_;
     THIStateReadBack& readBack_;
-    bool readRequested_ = false;  // the last command written was the read request
+    std::atomic<bool> readRequested_{false};  // the last command written was the read request (any thread)
 };
 
 }  // namespace lr
