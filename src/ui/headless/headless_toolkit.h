@@ -75,6 +75,8 @@ class HeadlessToolkit : public Toolkit {
     const HintStyle& hintStyle() const { return hintStyle_; }
     // Every live top-level window, in creation order.
     std::vector<HeadlessControl*> windows() const;
+    // Every live control and window, for leak checks.
+    std::size_t controlCount() const { return controls_.size(); }
     HeadlessControl* fromHandle(std::intptr_t handle) const;
     HeadlessControl* activeWindow() const { return active_; }
     const std::vector<HeadlessMenu*>& menus() const { return menus_; }

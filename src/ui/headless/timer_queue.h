@@ -17,6 +17,7 @@ class TimerQueue {
     std::optional<std::uint64_t> nextDue() const;
     // Runs the earliest timer due at or before `now`; false when none is due.
     bool runOneDue(std::uint64_t now);
+    std::size_t size() const { return timers_.size(); }  // the live timers, for leak checks
 
   private:
     struct Timer {

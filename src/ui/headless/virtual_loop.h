@@ -21,6 +21,7 @@ class VirtualLoop : public Loop {
 
     // Moves the clock forward, running every timer that falls due, in order, and the posted tasks.
     void advance(std::uint64_t ms);
+    std::size_t timerCount() const { return timers_.size(); }
 
   private:
     TimerQueue timers_;
