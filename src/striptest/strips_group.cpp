@@ -61,21 +61,21 @@ THILabel& TClassChildGroupBox_2DF3AE0::note() {
 
 // A box and its key. Ticking or clearing it, by the user or by the start-up read, stores 1 or 0 and
 // opens or closes its window; closing the window with its own button clears the box.
-THIini& TClassChildGroupBox_2DF3AE0::option(const Option& spec, StripForm& window) {
+THIini& TClassChildGroupBox_2DF3AE0::option(const Option& choice, StripForm& window) {
     THICheckBox& box = make<THICheckBox>(&group_.control());
     THIini& setting = make<THIini>();
     THIIf_else& isOn = make<THIIf_else>();
     THIHub& changed = make<THIHub>(2);
-    box.Caption = settings::translate(spec.caption);
+    box.Caption = settings::translate(choice.caption);
     box.Color_ = kPageColor;
-    box.Left_ = spec.left;
+    box.Left_ = choice.left;
     box.Top_ = kRowTop;
-    box.Width_ = spec.width;
+    box.Width_ = choice.width;
     box.Height_ = kRowHeight;
     box.init();
     setting.FileName_ = "lumenrig.ini";
     setting.Section_ = "init";
-    setting.Key_ = spec.key;
+    setting.Key_ = choice.key;
     setting.Type = THIini::ValueType::Integer;
     setting.onRead = bind<&THIIf_else::doCompare>(isOn);
     isOn.Op2_ = makeInteger(1);

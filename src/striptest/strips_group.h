@@ -36,7 +36,7 @@ class TClassChildGroupBox_2DF3AE0 : public TClassMultiBase {
   private:
     THIGroupBox& groupBox(ui::Control* parent);
     THILabel& note();
-    THIini& option(const Option& spec, StripForm& window);
+    THIini& option(const Option& choice, StripForm& window);
 
     THIGroupBox& group_;
     THILabel& note_;
