@@ -1,6 +1,7 @@
 #include "device/device_link.h"
 
 #include "device/protocol.h"
+#include "ui/platform.h"
 
 namespace lr {
 
@@ -40,6 +41,7 @@ DeviceLink::DeviceLink(TClassMultiBase* owner)
     readBackTimer_.onTimer = bind<&THIStateReadBack::doRead>(readBack_);
     readBack_.onRead = bind<&THIComAsync::doRead>(port_);
     port_.onRead = bind<&THIStateReadBack::doByte>(readBack_);
+    readBack_.onState = bind<&DeviceLink::stateRead>(*this);
 }
 
 Point DeviceLink::command(std::size_t producer) {
@@ -65,6 +67,15 @@ void DeviceLink::noteWritten(TData& data) {
     TData open;
     port_.IsOpen(open);
     readRequested_ = toInteger(open) == 1 && toString(data) == device::kReadState;
+}
+
+// A device pulled out during the read gives zeros, not its state: the state is passed on from the loop,
+// after the port has heard of the loss, and only while the port is still open.
+void DeviceLink::stateRead(TData& data) {
+    ui::platform().loop().post([this, alive = std::weak_ptr<char>(alive_), state = toString(data)] {
+        if (alive.expired() || !port_.isOpen()) return;
+        fireString(onState_, state);
+    });
 }
 
 void DeviceLink::startReadBack(TData& data) {

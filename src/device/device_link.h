@@ -4,6 +4,7 @@
 // while the port is open (retried until the device answers again); the "Z2" read-back of the device state.
 #include <atomic>
 #include <cstdint>
+#include <memory>
 
 #include "device/com_async.h"
 #include "device/link_elements.h"
@@ -39,13 +40,14 @@ class DeviceLink : public TClassMultiBase {
     // Outputs: every command that went to the port, the lights value after each change, the state read.
     void setOnCommand(Point point) { toPort_.outputs[1] = point; }
     void setOnLights(Point point) { gate_.onLights = point; }
-    void setOnState(Point point) { readBack_.onState = point; }
+    void setOnState(Point point) { onState_ = point; }
 
     THIComAsync& port() { return port_; }
 
   private:
     void noteWritten(TData& data);
     void startReadBack(TData& data);
+    void stateRead(TData& data);
 
     THIHub& merge_;
     THILightsGate& gate_;
@@ -57,6 +59,8 @@ class DeviceLink : public TClassMultiBase {
     THIIf_else& ifOpen_;
     THITimer& readBackTimer_;
     THIStateReadBack& readBack_;
+    Point onState_;
+    std::shared_ptr<char> alive_ = std::make_shared<char>();  // for what the loop runs after we are gone
     std::atomic<bool> readRequested_{false};  // the last command written was the read request (any thread)
 };
 

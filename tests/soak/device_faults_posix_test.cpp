@@ -59,7 +59,7 @@ TEST_F(PtyDeviceLink, UnpluggedDuringTheReadBackTheLinkReturnsWithin2sAndReadsAg
     loop.advance(DeviceLink::kReadBackDelayMs);
     loop.advance(0);
     EXPECT_FALSE(open()) << "the read-back found the device gone";
-    const std::size_t statesWhileGone = states.values.size();
+    EXPECT_TRUE(states.values.empty()) << "a device that went during the read reports no state";
 
     loop.advance(5000);  // still away: the retries fail quietly, now every 2 s
     EXPECT_FALSE(open());
@@ -72,7 +72,6 @@ TEST_F(PtyDeviceLink, UnpluggedDuringTheReadBackTheLinkReturnsWithin2sAndReadsAg
     loop.advance(DeviceLink::kReadBackDelayMs);
     EXPECT_EQ(states.texts(), (std::vector<std::string>{std::string(device::kProgramPresets[3])}));
     EXPECT_TRUE(boxes.shown().empty());
-    RecordProperty("states_while_gone", static_cast<int>(statesWhileGone));
 }
 
 }  // namespace
