@@ -18,10 +18,7 @@ namespace ambilight {
 THIGroupBox& pageGroup(THIGroupBox& box, const char* caption, ui::Rect place) {
     box.Caption = settings::translate(caption);
     box.Color_ = kSilver;
-    box.Left_ = place.left;
-    box.Top_ = place.top;
-    box.Width_ = place.width;
-    box.Height_ = place.height;
+    box.place(place);
     box.init();
     return box;
 }
@@ -30,10 +27,7 @@ THIImgBtn& pictureButton(THIImgBtn& button, const char* name, ui::Rect place,
                          std::initializer_list<const char*> pictures) {
     button.Name = name;
     button.Color_ = kSilver;
-    button.Left_ = place.left;
-    button.Top_ = place.top;
-    button.Width_ = place.width;
-    button.Height_ = place.height;
+    button.place(place);
     ui::Image* slots[] = {&button.Images.normal, &button.Images.hot, &button.Images.pressed,
                           &button.Images.disabled};
     std::size_t k = 0;

@@ -47,10 +47,7 @@ THILabel& TClassChildGroupBox_2D0F000::label(std::string caption, ui::Rect r) {
     THILabel& l = make<THILabel>(&group_.control());
     l.Caption = std::move(caption);
     l.Color_ = kPageColor;
-    l.Left_ = r.left;
-    l.Top_ = r.top;
-    l.Width_ = r.width;
-    l.Height_ = r.height;
+    l.place(r);
     l.init();
     return l;
 }
@@ -61,10 +58,7 @@ THIEdit& TClassChildGroupBox_2D0F000::edit(ui::Rect r, std::string hint, const c
     e.Hint = std::move(hint);
     e.Name = name;
     e.Color_ = ui::systemColor(ui::syscolor::Window);
-    e.Left_ = r.left;
-    e.Top_ = r.top;
-    e.Width_ = r.width;
-    e.Height_ = r.height;
+    e.place(r);
     e.init();
     return e;
 }
@@ -76,10 +70,7 @@ THIBitBtn& TClassChildGroupBox_2D0F000::button(const char* caption, const char* 
     b.Caption = *caption ? settings::translate(caption) : std::string();
     b.Hint = *hint ? settings::translate(hint) : std::string();
     b.Bitmap = ui::platform().resources().bitmap(image);
-    b.Left_ = r.left;
-    b.Top_ = r.top;
-    b.Width_ = r.width;
-    b.Height_ = r.height;
+    b.place(r);
     b.init();
     return b;
 }

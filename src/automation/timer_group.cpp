@@ -44,10 +44,7 @@ THILabel& TClassChildGroupBox_2D0DF80::label(std::string caption, ui::Rect r) {
     THILabel& l = make<THILabel>(&group_.control());
     l.Caption = std::move(caption);
     l.Color_ = kPageColor;
-    l.Left_ = r.left;
-    l.Top_ = r.top;
-    l.Width_ = r.width;
-    l.Height_ = r.height;
+    l.place(r);
     if (r.height > 16) {
         l.ParentFont = false;
         l.Font = {.name = "Arial", .sizePt = 26, .style = ui::fontstyle::Bold};

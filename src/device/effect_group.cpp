@@ -46,10 +46,7 @@ THIEdit& EffectGroup::toComBox() {
 namespace {
 void placeLabel(THILabel& l, std::string caption, ui::Rect r) {
     l.Caption = std::move(caption);
-    l.Left_ = r.left;
-    l.Top_ = r.top;
-    l.Width_ = r.width;
-    l.Height_ = r.height;
+    l.place(r);
 }
 }  // namespace
 
@@ -80,10 +77,7 @@ THIBitBtn& EffectGroup::button(const char* caption, ui::Rect r, const char* hint
     THIBitBtn& b = make<THIBitBtn>(&box());
     b.Caption = settings::translate(caption);
     b.Hint = *hint ? settings::translate(hint) : std::string();
-    b.Left_ = r.left;
-    b.Top_ = r.top;
-    b.Width_ = r.width;
-    b.Height_ = r.height;
+    b.place(r);
     b.init();
     return b;
 }

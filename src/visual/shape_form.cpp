@@ -259,10 +259,7 @@ void ShapeForm::applyFields(const std::vector<std::string>& fields) {
 
 void ShapeForm::applyPlace(ui::Rect r) {
     r = onSomeScreen(r);
-    form_.Left_ = r.left;
-    form_.Top_ = r.top;
-    form_.Width_ = r.width;
-    form_.Height_ = r.height;
+    form_.place(r);
     form_.window().setBounds(r);
     resized();
 }

@@ -28,6 +28,13 @@ class THIWin : public Element, protected ui::ControlListener {
     int Top_ = 0;
     int Width_ = 100;
     int Height_ = 25;
+    // The four place properties at once, before init().
+    void place(const ui::Rect& r) {
+        Left_ = r.left;
+        Top_ = r.top;
+        Width_ = r.width;
+        Height_ = r.height;
+    }
     bool TabStop = true;
     bool Enabled = true;
     std::string Hint;
