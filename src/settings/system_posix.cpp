@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
+#include <ctime>
 #include <memory>
 #include <utility>
 
@@ -81,6 +82,28 @@ std::string folderOf(const std::string& native) {
 void syncFolder(const std::string& folder) {
     Fd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (dir.get() >= 0) ::fsync(dir.get());
+}
+
+// A replace's temporary is the target's name with this and six random characters.
+constexpr std::string_view kTempMark = ".lrtmp-";
+constexpr time_t kStaleTempSeconds = 30;
+
+// A writer killed between making its temporary and the rename leaves it behind; the next replace of
+// the same file removes it, once it is old enough to belong to no writer still at work.
+void removeStaleTemporaries(const std::string& target) {
+    const std::string folder = folderOf(target);
+    const std::string prefix = target.substr(target.rfind('/') + 1) + std::string(kTempMark);
+    const std::unique_ptr<DIR, DirCloser> dir(::opendir(folder.c_str()));
+    if (!dir) return;
+    const time_t now = ::time(nullptr);
+    while (const dirent* e = ::readdir(dir.get())) {
+        const std::string_view name = e->d_name;
+        if (!name.starts_with(prefix) || name.size() != prefix.size() + 6) continue;
+        struct stat st {};
+        if (::fstatat(::dirfd(dir.get()), e->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(st.st_mode) &&
+            now - st.st_mtime > kStaleTempSeconds)
+            ::unlinkat(::dirfd(dir.get()), e->d_name, 0);
+    }
 }
 
 void makeFolders(const std::string& native) {
@@ -249,7 +272,8 @@ class PosixSystem : public System {
 
     bool replaceFile(std::string_view path, std::string_view bytes) override {
         const std::string target = resolvedTarget(nativePath(path));
-        std::string temp = target + ".XXXXXX";
+        removeStaleTemporaries(target);
+        std::string temp = target + std::string(kTempMark) + "XXXXXX";
         Fd fd(::mkstemp(temp.data()));
         if (fd.get() < 0) return false;
         struct stat st {};

@@ -64,6 +64,25 @@ std::wstring folderOf(const std::wstring& path) {
     return slash == std::wstring::npos ? L"." : path.substr(0, slash + 1);
 }
 
+// A writer killed between making its temporary and the move leaves it behind; the next replace in the
+// folder removes such files once they are old enough to belong to no writer still at work.
+void removeStaleTemporaries(const std::wstring& folder) {
+    constexpr ULONGLONG kStaleTicks = 30ull * 10'000'000;  // 30 s in 100 ns units
+    FILETIME nowTime{};
+    GetSystemTimeAsFileTime(&nowTime);
+    const auto ticks = [](FILETIME t) { return (ULONGLONG(t.dwHighDateTime) << 32) | t.dwLowDateTime; };
+    WIN32_FIND_DATAW found{};
+    HANDLE h = FindFirstFileExW((folder + L"lri????.tmp").c_str(), FindExInfoBasic, &found,
+                                FindExSearchNameMatch, nullptr, 0);
+    if (h == INVALID_HANDLE_VALUE) return;
+    do {
+        const bool plain = !(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
+        if (plain && ticks(nowTime) - ticks(found.ftLastWriteTime) > kStaleTicks)
+            DeleteFileW((folder + found.cFileName).c_str());
+    } while (FindNextFileW(h, &found));
+    FindClose(h);
+}
+
 struct KeyCloser {
     void operator()(HKEY key) const { RegCloseKey(key); }
 };
@@ -223,6 +242,7 @@ class WinSystem : public System {
     bool replaceFile(std::string_view path, std::string_view bytes) override {
         const std::wstring target = wide(path);
         wchar_t temp[MAX_PATH + 1] = {};
+        removeStaleTemporaries(folderOf(target));
         if (!GetTempFileNameW(folderOf(target).c_str(), L"lri", 0, temp)) return false;
         bool written = false;
         if (const Handle file = openFile(temp, GENERIC_WRITE, TRUNCATE_EXISTING)) {

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 
@@ -41,6 +42,25 @@ TEST_F(PosixSystem, ReplaceWritesWholeFilesAndKeepsTheirMode) {
     EXPECT_EQ(fs::status(root / "a.ini").permissions(), fs::perms(0640));
     EXPECT_EQ(std::distance(fs::directory_iterator(root), fs::directory_iterator()), 1)
         << "no temporary left";
+}
+
+// What a killed replace left is cleared by the next replace of that file, once old; a user's own
+// files beside it and a temporary still being written stay.
+TEST_F(PosixSystem, ReplaceClearsOnlyOldTemporariesOfItsOwnFile) {
+    const auto touch = [&](const char* name, fs::file_time_type::duration age) {
+        std::ofstream(root / name) << "x";
+        fs::last_write_time(root / name, fs::file_time_type::clock::now() - age);
+    };
+    touch("a.ini.lrtmp-Ab12Cd", std::chrono::hours(1));
+    touch("a.ini.lrtmp-Zz99zz", std::chrono::seconds(0));
+    touch("b.ini.lrtmp-Ab12Cd", std::chrono::hours(1));
+    touch("a.ini.backup", std::chrono::hours(1));
+    touch("a.ini.lrtmp-Ab12Cd7", std::chrono::hours(1));
+    ASSERT_TRUE(sys.replaceFile(programPath("a.ini"), "1"));
+    EXPECT_FALSE(fs::exists(root / "a.ini.lrtmp-Ab12Cd"));
+    for (const char* kept :
+         {"a.ini.lrtmp-Zz99zz", "b.ini.lrtmp-Ab12Cd", "a.ini.backup", "a.ini.lrtmp-Ab12Cd7"})
+        EXPECT_TRUE(fs::exists(root / kept)) << kept;
 }
 
 TEST_F(PosixSystem, ReplaceWritesThroughALink) {

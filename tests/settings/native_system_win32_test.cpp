@@ -1,6 +1,7 @@
 // The Windows system against the real file system and registry.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 
@@ -32,6 +33,23 @@ TEST_F(WinSystem, ReplaceWritesWholeFilesWithoutLeavingTemporaries) {
     EXPECT_EQ(read.bytes, "[s]\r\nk=2\r\n");
     EXPECT_EQ(std::distance(fs::directory_iterator(root), fs::directory_iterator()), 1);
     EXPECT_FALSE(sys.replaceFile(programPath("missing\\a.ini"), "x"));
+}
+
+// What a killed replace left is cleared by a later replace in its folder, once old; a user's own files
+// and a temporary still being written stay.
+TEST_F(WinSystem, ReplaceClearsOnlyOldTemporaries) {
+    const auto touch = [&](const char* name, fs::file_time_type::duration age) {
+        std::ofstream(root / name) << "x";
+        fs::last_write_time(root / name, fs::file_time_type::clock::now() - age);
+    };
+    touch("lri1A2B.tmp", std::chrono::hours(1));
+    touch("lri3C4D.tmp", std::chrono::seconds(0));
+    touch("lrics.tmp", std::chrono::hours(1));
+    touch("a.ini.bak", std::chrono::hours(1));
+    ASSERT_TRUE(sys.replaceFile(programPath("a.ini"), "1"));
+    EXPECT_FALSE(fs::exists(root / "lri1A2B.tmp"));
+    for (const char* kept : {"lri3C4D.tmp", "lrics.tmp", "a.ini.bak"})
+        EXPECT_TRUE(fs::exists(root / kept)) << kept;
 }
 
 TEST_F(WinSystem, ReadingListingAndDeleting) {
