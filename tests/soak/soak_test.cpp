@@ -67,6 +67,7 @@ TEST_F(Soak, TheWholeProgramRunsTheDayAndAccountsForEveryCommand) {
     EXPECT_GT(c.gateDropped, 0u) << "the lights were off while commands came";
     EXPECT_GT(c.closedDropped, 0u) << "the port was unplugged while commands came";
     EXPECT_EQ(figures.lateReopens, 0);
+    EXPECT_GE(figures.languageReloads, static_cast<int>(plan.spanMs / plan.languageEveryMs));
     EXPECT_GT(c.byTap[tap::Organ], plan.spanMs / 1000) << "the organ follows the music";
     EXPECT_GT(c.byTap[tap::Ambilight], plan.spanMs / 10000) << "Ambilight follows the screen";
     const std::uint64_t minutes = plan.spanMs / 60000;

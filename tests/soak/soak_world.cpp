@@ -6,6 +6,7 @@
 #include "audio/synth.h"
 #include "automation/auto_page.h"
 #include "runtime/lifecycle.h"
+#include "settings/translation.h"
 
 using namespace lr;
 
@@ -32,6 +33,12 @@ std::string organScheme(int shift) {
         text += std::string(1, static_cast<char>('A' + k)) + "={band_" +
                 std::to_string((k + shift) % 12 + 1) + "}*40\n";
     return text;
+}
+
+// A few of the program's texts, in code page 1251; each version names itself.
+std::string languageFile(int version) {
+    return crlf("Stop|\xD1\xF2\xEE\xEF\nRun|\xCF\xF3\xF1\xEA\nAll Off|\xC2\xF1\xB8 " +
+                std::to_string(version) + "\n");
 }
 
 // Twelve circles, one per channel.
@@ -90,6 +97,7 @@ SoakWorld::SoakWorld() {
 SoakWorld::~SoakWorld() {
     root_.reset();
     backend_.reset();
+    settings::clearTranslation();  // the table is the process's
 }
 
 void SoakWorld::writeFiles() {
@@ -97,7 +105,10 @@ void SoakWorld::writeFiles() {
                 crlf("[init]\n\xE0uto_com=1\ncur_com=5\n\xE0uto_music=1\n\xE0uto_automat=1\n"
                      "\xE0uto_visualization=1\n\xE0uto_visual_strip=1\n\xE0uto_visual_smooth_strip=1\n"
                      "[scheme]\nscheme=S0\nlist_name=Party\nlist_change=1\npause_list_name=Calm\n"
-                     "pause_list_change=1\nrnd_change=1\nvisualization=Twelve\n"));
+                     "pause_list_change=1\nrnd_change=1\nvisualization=Twelve\n"
+                     "[localization]\nlanguage=Russian\n"));
+    sys.addFolder("C:\\Prog\\localization");
+    sys.putFile("C:\\Prog\\localization\\Russian.lng", languageFile(0));
     for (int k = 0; k < 4; ++k)
         sys.putFile("C:\\Prog\\schemes\\S" + std::to_string(k) + ".lsc", crlf(organScheme(k * 3)));
     sys.putFile("C:\\Prog\\list.ini", crlf("[Party]\nscheme0=S0\ntime0=20\nscheme1=S1\ntime1=20\n"
@@ -172,6 +183,7 @@ void SoakWorld::runFor(const SoakPlan& plan) {
             lightsPhase == plan.lightsEveryMs / 3 + plan.lightsOffForMs)
             switchLights();
         if (elapsed_ % plan.screenEveryMs == 0) changeScreen();
+        if (elapsed_ % plan.languageEveryMs == 0) reloadLanguage();
     }
     figures.commands = ledger.figures();
     figures.deviceBytes = controller->bytes();
@@ -189,6 +201,12 @@ void SoakWorld::switchLights() {
     ledger.setLightsOn(lightsOn_);
     fireNull(root_->modePages().link().lights());
     ++figures.lightSwitches;
+}
+
+// The user edits the language file and it is loaded again while everything runs.
+void SoakWorld::reloadLanguage() {
+    sys.putFile("C:\\Prog\\localization\\Russian.lng", languageFile(++figures.languageReloads));
+    if (!settings::loadTranslation("C:\\Prog\\")) ADD_FAILURE() << "the language file did not load";
 }
 
 // A new picture: each quarter of the screen takes the next colour of a small palette.

@@ -50,6 +50,7 @@ struct SoakPlan {
     std::uint64_t lightsEveryMs = 360000;  // two unplugs a cycle, the lights off between them
     std::uint64_t lightsOffForMs = 30000;
     std::uint64_t screenEveryMs = 10000;
+    std::uint64_t languageEveryMs = 420000;
 };
 
 struct SoakFigures {
@@ -59,6 +60,7 @@ struct SoakFigures {
     int lateReopens = 0;  // no live link 2 s after the line came back
     int lightSwitches = 0;
     int screenChanges = 0;
+    int languageReloads = 0;          // the language file edited and loaded again
     std::vector<LiveCounts> samples;  // taken just before each unplug, all in the same state
 };
 
@@ -89,6 +91,7 @@ class SoakWorld : public DeviceTest {
     void unplug();
     void switchLights();
     void changeScreen();
+    void reloadLanguage();
     bool portOpen();
     bool linkLive();
 
