@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 
 #include "ui/qt/qt_control.h"
 #include "ui/qt/qt_paint.h"
@@ -107,9 +108,20 @@ Image capture(Control& c) {
     return imageOf(w->grab().toImage().scaled(w->size()));
 }
 
+Image captureScreen(Rect area) {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    return imageOf(screen->grabWindow(0, area.left, area.top, area.width, area.height).toImage());
+}
+
 bool seeThrough(Control& window, Point at) {
     const QRegion mask = widgetOf(window)->mask();
     return !mask.isEmpty() && !mask.contains(QPoint(at.x, at.y));
+}
+
+Control* shownWindow(std::string_view caption) {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->windowTitle() == toQt(caption)) return QtControl::from(w);
+    return nullptr;
 }
 
 bool clickCaption(Control& window, std::string_view caption) {

@@ -16,6 +16,10 @@ void step(Control& c, ScrollCode code);
 // The user picks a combo box item.
 void pick(Control& c, int index);
 Image capture(Control& c);
+// The screen as the X server shows it there, every window and shape mask included.
+Image captureScreen(Rect area);
+// The shown top-level window with that caption; null when there is none.
+Control* shownWindow(std::string_view caption);
 // Clicks the first control inside the window with that caption; false when there is none.
 bool clickCaption(Control& window, std::string_view caption);
 // True where the window's colour-key mask lets the desktop through.
@@ -28,6 +32,8 @@ bool answerModal();
 bool grabKeyElsewhere(int virtualKey, unsigned modifiers);
 // The user presses the key with the modifiers on the X keyboard (XTest), with NumLock on if asked.
 bool pressKeyOnX(int virtualKey, unsigned modifiers, bool numLock);
+// The user drags with the left button on the X server, from that screen point by (dx, dy).
+bool dragOnX(Point from, int dx, int dy);
 // Runs the posted events until nothing is left, so geometry and paint have happened.
 void settle();
 
