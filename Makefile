@@ -1,7 +1,7 @@
 # The two commands a newcomer needs: `make run` and `make test`. Both install what is missing first.
 JOBS ?= $(shell nproc)
 
-.PHONY: bootstrap run run-windows test test-linux test-windows test-fuzz asan tsan bench format dist manual
+.PHONY: bootstrap run run-windows test test-linux test-windows test-fuzz asan tsan bench format dist manual manual-shots
 
 bootstrap:
 	@./tools/bootstrap
@@ -72,3 +72,9 @@ dist: bootstrap
 # The manuals' PDFs from their Markdown sources in docs/manual/, written into data/manual/.
 manual: bootstrap
 	./tools/make-manual
+
+# Takes the manuals' pictures again from the Windows program under Wine, one run per language.
+manual-shots: bootstrap
+	cmake --preset windows >/dev/null
+	cmake --build --preset windows -j $(JOBS) --target lumenrig
+	./tools/make-manual --shots build/windows/src/app/lumenrig.exe
