@@ -24,13 +24,15 @@ class Child {
     bool started() const { return pid_ > 0; }
     // The exit code after a termination request; -1 when it did not end by itself.
     int terminate();
+    // The exit code once it ends by itself within the wait; -1 when it is still running.
+    int wait(int waitMs);
 
   private:
     int pid_ = -1;
 };
 
 // The program copied into the folder, so that its lumenrig.ini and folders are the test's.
-std::string installProgram(const TempFolder& folder);
+std::string installProgram(const TempFolder& folder, const std::string& name = "lumenrig");
 
 void writeFile(const TempFolder& folder, const std::string& name, const std::string& text);
 

@@ -62,8 +62,13 @@ Child::~Child() {
 
 int Child::terminate() {
     kill(pid_, SIGTERM);
+    return wait(10000);
+}
+
+int Child::wait(int waitMs) {
+    if (pid_ <= 0) return -1;
     int status = 0;
-    for (int i = 0; i < 200; ++i) {
+    for (int waited = 0; waited <= waitMs; waited += 50) {
         if (waitpid(pid_, &status, WNOHANG) == pid_) {
             pid_ = -1;
             return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -73,8 +78,8 @@ int Child::terminate() {
     return -1;
 }
 
-std::string installProgram(const TempFolder& folder) {
-    const fs::path target = folder.path() / "lumenrig";
+std::string installProgram(const TempFolder& folder, const std::string& name) {
+    const fs::path target = folder.path() / name;
     fs::copy_file(LUMENRIG_PROGRAM, target);
     return target.string();
 }
