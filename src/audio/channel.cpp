@@ -27,6 +27,12 @@ void Channel::remember(std::span<const std::int16_t> samples) {
     }
 }
 
+void Channel::interrupted() {
+    const std::lock_guard lock(recentMutex_);
+    recent_.fill(0.0f);
+    kept_ += recent_.size();
+}
+
 std::uint64_t Channel::latest(std::span<float, kFftSize> out) const {
     const std::lock_guard lock(recentMutex_);
     const auto split = recent_.begin() + static_cast<std::ptrdiff_t>(next_);

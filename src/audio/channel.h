@@ -21,6 +21,8 @@ class Channel : public CaptureSink {
 
     void frames(std::span<const float> interleaved, SampleFormat format) override;
     void ended() override { active_.store(false); }
+    // Silence stands in for what is not heard, so the levels fall rather than freeze.
+    void interrupted() override;
 
     void attach(std::unique_ptr<Capture> capture) { capture_ = std::move(capture); }
     // Ends the capture and waits for its thread.

@@ -28,9 +28,12 @@ class CaptureSink {
     virtual void frames(std::span<const float> interleaved, SampleFormat format) = 0;
     // The source went away (device unplugged, server gone, file ended); no frames follow.
     virtual void ended() = 0;
+    // The source is away for now and the capture waits for it; frames follow once it is back.
+    virtual void interrupted() = 0;
 };
 
-// A running capture; destroying it stops the capture and waits for its thread.
+// A running capture; destroying it stops the capture and waits for its thread. A capture that can
+// wait for its source reports the pauses through interrupted() instead of ending.
 class Capture {
   public:
     virtual ~Capture() = default;

@@ -75,6 +75,9 @@ class ManualCapture : public Capture {
         if (live_) sink_.ended();
         live_ = false;
     }
+    void interrupt() {
+        if (live_) sink_.interrupted();
+    }
 
   private:
     std::unique_ptr<Signal> signal_;
@@ -115,6 +118,10 @@ void GeneratedDriver::pump(std::size_t frames) {
 
 void GeneratedDriver::unplug() {
     if (manual_) manual_->unplug();
+}
+
+void GeneratedDriver::interrupt() {
+    if (manual_) manual_->interrupt();
 }
 
 }  // namespace lr::audio

@@ -36,6 +36,8 @@ class GeneratedDriver : public Driver {
     void pump(std::size_t frames);
     // Manual pacing: the source goes away under the running capture.
     void unplug();
+    // Manual pacing: the source is away for a while; pump() goes on afterwards.
+    void interrupt();
 
     // The input's volume, 0 while it is switched off; read by the capture thread.
     float gain() const { return enabled_.load() ? volume_.load() : 0.0f; }

@@ -1,8 +1,6 @@
 #include "audio/pulse_capture_pulse.h"
 
-#include <pulse/pulseaudio.h>
-
-#include <atomic>
+#include "audio/pulse_link_pulse.h"
 
 namespace lr::audio::pulse {
 
@@ -10,123 +8,92 @@ namespace {
 
 constexpr SampleFormat kFormat{44100, 1};
 constexpr std::uint32_t kFragmentBytes = 441 * sizeof(float);  // 10 ms
+// A recording source delivers every 10 ms, even silence; this long without anything, the server hangs.
+constexpr pa_usec_t kQuietLimit = PA_USEC_PER_SEC;
 
-// The main loop's thread runs the callbacks; everything else takes the loop's lock.
-class PulseCapture : public Capture {
+// Everything but the destructor runs on the link's thread.
+class PulseCapture : public Capture, LinkUser {
   public:
-    explicit PulseCapture(CaptureSink& sink) : sink_(sink), loop_(pa_threaded_mainloop_new()) {}
+    PulseCapture(std::string source, CaptureSink& sink)
+        : source_(std::move(source)),
+          sink_(sink),
+          link_("Lumenrig capture", *this),
+          watch_(link_.api(), onWatch, this) {}
     ~PulseCapture() override;
-    bool open(const std::string& source, std::string& error);
+    bool open() { return link_.start(); }
 
   private:
-    class Lock {
-      public:
-        explicit Lock(pa_threaded_mainloop* loop) : loop_(loop) { pa_threaded_mainloop_lock(loop_); }
-        ~Lock() { pa_threaded_mainloop_unlock(loop_); }
-        Lock(const Lock&) = delete;
-        Lock& operator=(const Lock&) = delete;
-
-      private:
-        pa_threaded_mainloop* loop_;
-    };
-
-    bool connectContext(std::string& error);
-    bool connectStream(const std::string& source, std::string& error);
-    static void onContextState(pa_context* context, void* self);
+    void ready(pa_context* context) override;
+    void lost(const std::string& why) override;
+    void dropStream();
     static void onStreamState(pa_stream* stream, void* self);
     static void onRead(pa_stream* stream, std::size_t bytes, void* self);
-    void end();
+    static void onWatch(pa_mainloop_api*, pa_time_event*, const struct timeval*, void* self);
 
+    const std::string source_;
     CaptureSink& sink_;
-    pa_threaded_mainloop* loop_;
-    pa_context* context_ = nullptr;
     pa_stream* stream_ = nullptr;
-    bool running_ = false;  // under the lock
-    std::atomic<bool> ended_{false};
+    bool heard_ = false;  // since the watch last looked
+    Link link_;
+    Timer watch_;  // after the link: freed before the link's loop is
 };
 
 PulseCapture::~PulseCapture() {
-    {
-        const Lock lock(loop_);
-        running_ = false;
-        if (stream_) {
-            pa_stream_set_state_callback(stream_, nullptr, nullptr);
-            pa_stream_set_read_callback(stream_, nullptr, nullptr);
-            pa_stream_disconnect(stream_);
-            pa_stream_unref(stream_);
-        }
-        if (context_) {
-            pa_context_set_state_callback(context_, nullptr, nullptr);
-            pa_context_disconnect(context_);
-            pa_context_unref(context_);
-        }
-    }
-    pa_threaded_mainloop_stop(loop_);
-    pa_threaded_mainloop_free(loop_);
+    link_.stop();
+    dropStream();
 }
 
-bool PulseCapture::open(const std::string& source, std::string& error) {
-    if (pa_threaded_mainloop_start(loop_) < 0) {
-        error = "cannot start the PulseAudio thread";
-        return false;
-    }
-    const Lock lock(loop_);
-    if (!connectContext(error) || !connectStream(source, error)) return false;
-    running_ = true;
-    return true;
+void PulseCapture::dropStream() {
+    if (!stream_) return;
+    pa_stream_set_state_callback(stream_, nullptr, nullptr);
+    pa_stream_set_read_callback(stream_, nullptr, nullptr);
+    pa_stream_disconnect(stream_);
+    pa_stream_unref(stream_);
+    stream_ = nullptr;
 }
 
-bool PulseCapture::connectContext(std::string& error) {
-    context_ = pa_context_new(pa_threaded_mainloop_get_api(loop_), "Lumenrig capture");
-    pa_context_set_state_callback(context_, onContextState, this);
-    pa_context_connect(context_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr);
-    pa_context_state_t state;
-    while ((state = pa_context_get_state(context_)) != PA_CONTEXT_READY && PA_CONTEXT_IS_GOOD(state))
-        pa_threaded_mainloop_wait(loop_);
-    if (state == PA_CONTEXT_READY) return true;
-    error = std::string("cannot reach the PulseAudio server: ") + pa_strerror(pa_context_errno(context_));
-    return false;
-}
-
-bool PulseCapture::connectStream(const std::string& source, std::string& error) {
+void PulseCapture::ready(pa_context* context) {
     const pa_sample_spec params{PA_SAMPLE_FLOAT32NE, kFormat.rate,
                                 static_cast<std::uint8_t>(kFormat.channels)};
-    stream_ = pa_stream_new(context_, "Lumenrig recording", &params, nullptr);
+    stream_ = pa_stream_new(context, "Lumenrig recording", &params, nullptr);
     pa_stream_set_state_callback(stream_, onStreamState, this);
     pa_stream_set_read_callback(stream_, onRead, this);
     const pa_buffer_attr attr{static_cast<std::uint32_t>(-1), 0, 0, 0, kFragmentBytes};
-    pa_stream_connect_record(stream_, source.c_str(), &attr, PA_STREAM_ADJUST_LATENCY);
-    pa_stream_state_t state;
-    while ((state = pa_stream_get_state(stream_)) != PA_STREAM_READY && PA_STREAM_IS_GOOD(state))
-        pa_threaded_mainloop_wait(loop_);
-    if (state == PA_STREAM_READY) return true;
-    error = "cannot record \"" + source + "\": " + pa_strerror(pa_context_errno(context_));
-    return false;
+    if (pa_stream_connect_record(stream_, source_.c_str(), &attr, PA_STREAM_ADJUST_LATENCY) < 0)
+        link_.reconnect("cannot record \"" + source_ + "\": " + pa_strerror(pa_context_errno(context)));
+    heard_ = true;
+    watch_.arm(kQuietLimit);
 }
 
-void PulseCapture::end() {
-    if (running_ && !ended_.exchange(true)) sink_.ended();
-}
-
-void PulseCapture::onContextState(pa_context* context, void* self) {
+// A server that stops answering keeps the connection open: its silence is the sign.
+void PulseCapture::onWatch(pa_mainloop_api*, pa_time_event*, const struct timeval*, void* self) {
     auto* capture = static_cast<PulseCapture*>(self);
-    if (!PA_CONTEXT_IS_GOOD(pa_context_get_state(context))) capture->end();
-    pa_threaded_mainloop_signal(capture->loop_, 0);
+    if (!capture->stream_) return;
+    if (!capture->heard_) capture->sink_.interrupted();
+    capture->heard_ = false;
+    capture->watch_.arm(kQuietLimit);
 }
 
+void PulseCapture::lost(const std::string&) {
+    dropStream();
+    sink_.interrupted();
+}
+
+// A source that is gone (unloaded, or the server restarting) is waited for like the server.
 void PulseCapture::onStreamState(pa_stream* stream, void* self) {
     auto* capture = static_cast<PulseCapture*>(self);
-    if (!PA_STREAM_IS_GOOD(pa_stream_get_state(stream))) capture->end();
-    pa_threaded_mainloop_signal(capture->loop_, 0);
+    if (PA_STREAM_IS_GOOD(pa_stream_get_state(stream))) return;
+    capture->link_.reconnect("cannot record \"" + capture->source_ +
+                             "\": " + pa_strerror(pa_context_errno(pa_stream_get_context(stream))));
 }
 
 void PulseCapture::onRead(pa_stream* stream, std::size_t, void* self) {
     auto* capture = static_cast<PulseCapture*>(self);
     const void* data = nullptr;
     std::size_t bytes = 0;
+    capture->heard_ = true;
     while (pa_stream_readable_size(stream) > 0 && pa_stream_peek(stream, &data, &bytes) == 0 && bytes > 0) {
-        if (data && capture->running_ && !capture->ended_.load())
-            capture->sink_.frames({static_cast<const float*>(data), bytes / sizeof(float)}, kFormat);
+        if (data) capture->sink_.frames({static_cast<const float*>(data), bytes / sizeof(float)}, kFormat);
         pa_stream_drop(stream);
     }
 }
@@ -134,9 +101,10 @@ void PulseCapture::onRead(pa_stream* stream, std::size_t, void* self) {
 }  // namespace
 
 std::unique_ptr<Capture> openCapture(const std::string& source, CaptureSink& sink, std::string& error) {
-    auto capture = std::make_unique<PulseCapture>(sink);
-    if (!capture->open(source, error)) return nullptr;
-    return capture;
+    auto capture = std::make_unique<PulseCapture>(source, sink);
+    if (capture->open()) return capture;
+    error = "cannot start the PulseAudio thread";
+    return nullptr;
 }
 
 }  // namespace lr::audio::pulse

@@ -1,6 +1,8 @@
 // The PulseAudio (and PipeWire's PulseAudio service) driver: every source, monitors included, is an
-// input with the source's volume and mute; the recording is the chosen source at 44100 Hz mono.
+// input with the source's volume and mute; the recording is the chosen source at 44100 Hz mono. No
+// call waits for the server beyond connect's first moment: a stuck server cannot freeze the window.
 #include <algorithm>
+#include <cstdint>
 
 #include "audio/pulse_capture_pulse.h"
 #include "audio/pulse_session_pulse.h"
@@ -16,9 +18,9 @@ class PulseDriver : public Driver {
 
     bool connect(std::string& error) override { return session_.connect(error); }
 
+    // The sources as last heard from the server; none while it is away.
     std::vector<InputInfo> inputs() override {
-        std::string ignored;
-        sources_ = session_.connect(ignored) ? session_.sources() : std::vector<pulse::Source>{};
+        sources_ = session_.sources();
         std::vector<InputInfo> list;
         for (const pulse::Source& s : sources_)
             list.push_back({pulse::toCodePage1251(s.description), s.volume, !s.muted});
@@ -26,9 +28,7 @@ class PulseDriver : public Driver {
     }
 
     bool setInput(std::size_t input, bool enabled, float volume) override {
-        std::string ignored;
-        return input < sources_.size() && session_.connect(ignored) &&
-               session_.setSource(sources_[input], enabled, volume);
+        return input < sources_.size() && session_.setSource(sources_[input], enabled, volume);
     }
 
     // The preferred input (by server name or description), else the server's default source.
@@ -38,21 +38,31 @@ class PulseDriver : public Driver {
         const auto it = std::find_if(sources_.begin(), sources_.end(), [&](const pulse::Source& s) {
             return s.name == wanted || s.description == wanted;
         });
-        if (it != sources_.end()) return static_cast<std::size_t>(it - sources_.begin());
+        if (it != sources_.end()) return choose(static_cast<std::size_t>(it - sources_.begin()));
         if (!preferredInput_.empty() || sources_.empty()) return std::nullopt;
-        return 0;
+        return choose(0);
     }
 
+    // The chosen source is recorded by name, so a start while the server is away waits for it.
     std::unique_ptr<Capture> capture(std::size_t input, CaptureSink& sink, std::string& error) override {
-        if (input >= sources_.size()) {
+        const bool listed = input < sources_.size();
+        if (!listed && input != chosen_) {
             error = "no such source";
             return nullptr;
         }
-        return pulse::openCapture(sources_[input].name, sink, error);
+        return pulse::openCapture(listed ? sources_[input].name : chosenName_, sink, error);
     }
 
   private:
+    std::size_t choose(std::size_t input) {
+        chosen_ = input;
+        chosenName_ = sources_[input].name;
+        return input;
+    }
+
     std::string preferredInput_;
+    std::size_t chosen_ = SIZE_MAX;
+    std::string chosenName_;
     pulse::Session session_;
     std::vector<pulse::Source> sources_;  // as of the last inputs()
 };

@@ -9,102 +9,118 @@ namespace lr::audio::pulse {
 
 namespace {
 
-constexpr std::chrono::seconds kDeadline{3};
-constexpr int kPollMicroseconds = 50000;
+// A server that answers at all hands over its sources well within this of the session's start.
+constexpr std::chrono::seconds kFirstAnswer{1};
 
-bool contextSettled(pa_context* context) {
-    const pa_context_state_t s = pa_context_get_state(context);
-    return s == PA_CONTEXT_READY || !PA_CONTEXT_IS_GOOD(s);
+void forget(pa_operation* op) {
+    if (op) pa_operation_unref(op);
 }
 
-void addSource(pa_context*, const pa_source_info* info, int eol, void* out) {
-    if (eol != 0 || !info) return;
+Source sourceOf(const pa_source_info& info) {
     const float volume =
-        static_cast<float>(pa_cvolume_avg(&info->volume)) / static_cast<float>(PA_VOLUME_NORM);
-    static_cast<std::vector<Source>*>(out)->push_back(
-        Source{info->index, info->name, info->description ? info->description : info->name,
-               std::min(volume, 1.0f), info->mute != 0, info->channel_map.channels});
-}
-
-void takeDefaultSource(pa_context*, const pa_server_info* info, void* out) {
-    if (info && info->default_source_name) *static_cast<std::string*>(out) = info->default_source_name;
-}
-
-void noteSuccess(pa_context*, int success, void* out) {
-    *static_cast<bool*>(out) = *static_cast<bool*>(out) && success != 0;
+        static_cast<float>(pa_cvolume_avg(&info.volume)) / static_cast<float>(PA_VOLUME_NORM);
+    return Source{info.index,
+                  info.name,
+                  info.description ? info.description : info.name,
+                  std::min(volume, 1.0f),
+                  info.mute != 0,
+                  info.channel_map.channels};
 }
 
 }  // namespace
 
-Session::Session() : loop_(pa_mainloop_new()) {}
+Session::Session() : started_(std::chrono::steady_clock::now()), link_("Lumenrig", *this) {
+    if (link_.start()) return;
+    const std::lock_guard lock(mutex_);
+    answer_ = true;
+    why_ = "cannot start the PulseAudio thread";
+}
 
 Session::~Session() {
-    drop();
-    pa_mainloop_free(loop_);
+    link_.stop();
 }
 
-void Session::drop() {
-    if (!context_) return;
-    pa_context_disconnect(context_);
-    pa_context_unref(context_);
-    context_ = nullptr;
-}
-
-bool Session::runUntil(const std::function<bool()>& done) {
-    const auto deadline = std::chrono::steady_clock::now() + kDeadline;
-    while (!done()) {
-        if (std::chrono::steady_clock::now() > deadline) return false;
-        if (pa_mainloop_prepare(loop_, kPollMicroseconds) < 0 || pa_mainloop_poll(loop_) < 0 ||
-            pa_mainloop_dispatch(loop_) < 0)
-            return false;
-    }
-    return true;
-}
-
-// A connection that broke (the server restarted) is replaced by a new one.
 bool Session::connect(std::string& error) {
-    pa_mainloop_iterate(loop_, 0, nullptr);
-    if (context_ && pa_context_get_state(context_) == PA_CONTEXT_READY) return true;
-    drop();
-    context_ = pa_context_new(pa_mainloop_get_api(loop_), "Lumenrig");
-    pa_context_connect(context_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr);
-    if (runUntil([this] { return contextSettled(context_); }) &&
-        pa_context_get_state(context_) == PA_CONTEXT_READY)
-        return true;
-    error = std::string("cannot reach the PulseAudio server: ") + pa_strerror(pa_context_errno(context_));
+    std::unique_lock lock(mutex_);
+    answered_.wait_until(lock, started_ + kFirstAnswer, [this] { return answer_; });
+    if (up_) return true;
+    error = answer_ ? why_ : "the PulseAudio server does not answer";
     return false;
 }
 
-bool Session::complete(pa_operation* op) {
-    if (!op) return false;
-    const bool done = runUntil([op] { return pa_operation_get_state(op) != PA_OPERATION_RUNNING; });
-    if (!done) pa_operation_cancel(op);
-    pa_operation_unref(op);
-    return done;
-}
-
 std::vector<Source> Session::sources() {
-    std::vector<Source> list;
-    if (!complete(pa_context_get_source_info_list(context_, addSource, &list))) list.clear();
-    return list;
+    const std::lock_guard lock(mutex_);
+    return sources_;
 }
 
 std::string Session::defaultSourceName() {
-    std::string name;
-    complete(pa_context_get_server_info(context_, takeDefaultSource, &name));
-    return name;
+    const std::lock_guard lock(mutex_);
+    return defaultSource_;
 }
 
 bool Session::setSource(const Source& source, bool enabled, float volume) {
     pa_cvolume levels;
     pa_cvolume_set(&levels, source.channels,
                    static_cast<pa_volume_t>(volume * static_cast<float>(PA_VOLUME_NORM)));
-    bool ok = true;
-    const bool done =
-        complete(
-            pa_context_set_source_mute_by_index(context_, source.index, enabled ? 0 : 1, noteSuccess, &ok)) &&
-        complete(pa_context_set_source_volume_by_index(context_, source.index, &levels, noteSuccess, &ok));
-    return done && ok;
+    const Link::Lock lock(link_);
+    if (!context_) return false;
+    forget(pa_context_set_source_mute_by_index(context_, source.index, enabled ? 0 : 1, nullptr, nullptr));
+    forget(pa_context_set_source_volume_by_index(context_, source.index, &levels, nullptr, nullptr));
+    return true;
+}
+
+void Session::ready(pa_context* context) {
+    context_ = context;
+    pa_context_set_subscribe_callback(context, onEvent, this);
+    forget(pa_context_subscribe(
+        context,
+        static_cast<pa_subscription_mask_t>(PA_SUBSCRIPTION_MASK_SOURCE | PA_SUBSCRIPTION_MASK_SERVER),
+        nullptr, nullptr));
+    refresh();
+}
+
+void Session::lost(const std::string& why) {
+    context_ = nullptr;
+    incoming_.clear();
+    const std::lock_guard lock(mutex_);
+    up_ = false;
+    sources_.clear();
+    defaultSource_.clear();
+    why_ = why;
+    answer_ = true;
+    answered_.notify_all();
+}
+
+// The server answers in order, so the default source arrives before the list that completes it.
+void Session::refresh() {
+    forget(pa_context_get_server_info(context_, takeDefaultSource, this));
+    forget(pa_context_get_source_info_list(context_, addSource, this));
+}
+
+void Session::publish() {
+    const std::lock_guard lock(mutex_);
+    sources_ = std::move(incoming_);
+    incoming_.clear();
+    defaultSource_ = incomingDefault_;
+    up_ = true;
+    answer_ = true;
+    answered_.notify_all();
+}
+
+void Session::onEvent(pa_context*, pa_subscription_event_type_t, std::uint32_t, void* self) {
+    static_cast<Session*>(self)->refresh();
+}
+
+void Session::addSource(pa_context*, const pa_source_info* info, int eol, void* self) {
+    auto* session = static_cast<Session*>(self);
+    if (eol < 0) return session->incoming_.clear();
+    if (eol > 0) return session->publish();
+    if (info) session->incoming_.push_back(sourceOf(*info));
+}
+
+void Session::takeDefaultSource(pa_context*, const pa_server_info* info, void* self) {
+    auto* session = static_cast<Session*>(self);
+    session->incomingDefault_ = info && info->default_source_name ? info->default_source_name : "";
 }
 
 std::string toCodePage1251(const std::string& utf8) {

@@ -1,12 +1,16 @@
 #pragma once
-// A short-lived connection to the PulseAudio server for listing and changing sources. Every wait has
-// a deadline, so a stuck server cannot hang the caller.
+// The PulseAudio server's sources, kept current from a connection of their own in the background, so
+// listing and changing them never waits for the server. While the server is away the list is empty.
 #include <pulse/pulseaudio.h>
 
+#include <chrono>
+#include <condition_variable>
 #include <cstdint>
-#include <functional>
+#include <mutex>
 #include <string>
 #include <vector>
+
+#include "audio/pulse_link_pulse.h"
 
 namespace lr::audio::pulse {
 
@@ -19,26 +23,44 @@ struct Source {
     std::uint8_t channels = 1;
 };
 
-class Session {
+class Session : LinkUser {
   public:
+    // Starts connecting at once.
     Session();
     ~Session();
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
-    // False, with the server's reason, when no connection could be made.
+    // Waits, at most a moment after the session's start, for the server's first answer; false, with
+    // the reason, when there is none.
     bool connect(std::string& error);
     std::vector<Source> sources();
     std::string defaultSourceName();
+    // Sends the change without waiting for it; false while the server is away.
     bool setSource(const Source& source, bool enabled, float volume);
 
   private:
-    void drop();
-    bool runUntil(const std::function<bool()>& done);
-    bool complete(pa_operation* op);
+    void ready(pa_context* context) override;
+    void lost(const std::string& why) override;
+    void refresh();
+    void publish();
+    static void onEvent(pa_context* context, pa_subscription_event_type_t type, std::uint32_t, void* self);
+    static void addSource(pa_context*, const pa_source_info* info, int eol, void* self);
+    static void takeDefaultSource(pa_context*, const pa_server_info* info, void* self);
 
-    pa_mainloop* loop_;
-    pa_context* context_ = nullptr;
+    const std::chrono::steady_clock::time_point started_;
+    std::mutex mutex_;  // guards what the loop thread reads
+    std::condition_variable answered_;
+    bool answer_ = false;
+    bool up_ = false;
+    std::string why_;
+    std::vector<Source> sources_;
+    std::string defaultSource_;
+
+    pa_context* context_ = nullptr;  // under the link's lock
+    std::vector<Source> incoming_;   // link thread only: the list being received
+    std::string incomingDefault_;
+    Link link_;  // last: its thread ends before the rest goes
 };
 
 // Text from the server (UTF-8) as the program's code page 1251; unknown letters become "?".

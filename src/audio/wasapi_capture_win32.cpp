@@ -14,6 +14,8 @@
 #include <thread>
 #include <vector>
 
+#include "audio/retry.h"
+
 namespace lr::audio::wasapi {
 
 using Microsoft::WRL::ComPtr;
@@ -101,17 +103,39 @@ class WasapiCapture : public Capture {
         const std::string error = open(stream);
         openedPromise_.set_value(error);
         if (!error.empty()) return;
-        stream.client->Start();
+        record(stream, stop);
+    }
+
+    // A device that goes away (unplugged, its driver restarted) is opened again until it is back;
+    // meanwhile the sink hears of the interruption.
+    void record(Stream& stream, const std::stop_token& stop) {
         std::mutex mutex;
         std::condition_variable_any wake;
         std::unique_lock lock(mutex);
-        while (!wake.wait_for(lock, stop, kPoll, [] { return false; }) && !stop.stop_requested()) {
-            if (!drain(*stream.capture.Get())) {
-                sink_.ended();
-                return;
+        bool live = true;
+        unsigned failures = 0;
+        stream.client->Start();
+        while (!wake.wait_for(lock, stop, live ? kPoll : retryPause(failures), [] { return false; }) &&
+               !stop.stop_requested()) {
+            if (!live) {
+                live = reopen(stream);
+                failures = live ? 0 : failures + 1;
+            } else if (!drain(*stream.capture.Get())) {
+                sink_.interrupted();
+                stream = {};
+                live = false;
             }
         }
-        stream.client->Stop();
+        if (live) stream.client->Stop();
+    }
+
+    bool reopen(Stream& stream) {
+        if (!open(stream).empty()) {
+            stream = {};
+            return false;
+        }
+        stream.client->Start();
+        return true;
     }
 
     std::string open(Stream& stream) {

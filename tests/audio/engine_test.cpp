@@ -183,6 +183,20 @@ TEST_F(EngineTest, UnpluggedDeviceEndsTheChannelAndALaterStartWorks) {
     EXPECT_EQ(received.calls, 2);
 }
 
+// A server restarting, a device replugged: the levels fall to silence and come back on the same channel.
+TEST_F(EngineTest, InterruptedSourceReadsSilenceUntilItIsBack) {
+    const Handle h = open();
+    synth->pump(4096);
+    ASSERT_NEAR(spectrum(h)[100], 1.0, 1e-3);
+    synth->interrupt();
+    const auto away = spectrum(h);
+    EXPECT_EQ(*std::max_element(away.begin(), away.end()), 0.0f);
+    EXPECT_EQ(engine->channelIsActive(h), kActive);
+    synth->pump(4096);
+    EXPECT_NEAR(spectrum(h)[100], 1.0, 1e-3);
+    EXPECT_EQ(received.calls, 2);
+}
+
 TEST_F(EngineTest, StoppedChannelIsGone) {
     const Handle h = open();
     EXPECT_TRUE(engine->channelStop(h));
