@@ -1,5 +1,6 @@
 #include "device/com_async.h"
 
+#include <system_error>
 #include <utility>
 
 #include "device/line_config.h"
@@ -18,12 +19,15 @@ void fireLine(const Point& point, std::uint32_t modem, std::uint32_t bit) {
     if (modem & bit) fireInteger(point, 1);
 }
 
+// Long enough for the closing all-off at 9600 baud; a port that takes nothing is not waited for longer.
+constexpr std::uint32_t kCloseDrainMs = 200;
+
 }  // namespace
 
 THIComAsync::~THIComAsync() {
     stopRetry();
     // The elements our outputs lead to may already be gone: close without telling anyone.
-    closeLink(false);
+    closeLink(false, true);
 }
 
 device::LineSettings THIComAsync::lineSettings(TData& data) {
@@ -83,6 +87,11 @@ bool THIComAsync::openLink(const std::string& name, const device::LineSettings& 
     auto link = std::make_shared<Link>();
     link->port = std::move(opened.port);
     link->loop = &ui::platform().loop();
+    try {
+        startWriter(link, settings);
+    } catch (const std::system_error&) {
+        return false;
+    }
     properties_ = link->port->properties();
     {
         std::lock_guard lock(linkMutex_);
@@ -90,6 +99,7 @@ bool THIComAsync::openLink(const std::string& name, const device::LineSettings& 
     }
     open_ = true;
     if (settings.eventMask != 0) startEvents(link);
+    if (open_) startWatch();
     return open_;
 }
 
@@ -104,12 +114,14 @@ void THIComAsync::announceOpen(int number) {
 
 void THIComAsync::doClose(TData&) {
     stopRetry();
-    closeLink(true);
+    closeLink(true, true);
 }
 
-void THIComAsync::closeLink(bool announce) {
+// `drain`: what was written goes out first (with FlushOnClose), unless the device is known to be gone.
+void THIComAsync::closeLink(bool announce, bool drain) {
     if (!open_) return;
     if (announce) fireNull(onBeforeClose);
+    stopWatch();
     events_.reset();
     std::shared_ptr<Link> link;
     {
@@ -118,13 +130,7 @@ void THIComAsync::closeLink(bool announce) {
     }
     open_ = false;
     if (!link) return;
-    // A purge after the drain would still drop bytes in flight (a pty's far end, a USB adapter's
-    // buffer): the last command, the all-off of the closing step, would never reach the lights.
-    if (FlushOnClose) {
-        link->port->flush();
-    } else {
-        link->port->purge();
-    }
+    stopWriter(*link, drain);
     if (announce) {
         fireInteger(onCts, 0);
         fireInteger(onDsr, 0);
@@ -140,11 +146,36 @@ std::shared_ptr<THIComAsync::Link> THIComAsync::currentLink() const {
     return link_;
 }
 
+// A purge after the drain would still drop bytes in flight (a pty's far end, a USB adapter's buffer):
+// the last command, the all-off of the closing step, would never reach the lights.
+void THIComAsync::stopWriter(Link& link, bool drain) {
+    const bool drained = drain && FlushOnClose && link.writer->drain(kCloseDrainMs);
+    link.writer->stop();
+    closedDrops_ += link.writer->dropped();
+    if (drained) {
+        link.port->flush();
+    } else {
+        link.port->purge();
+    }
+}
+
+std::uint64_t THIComAsync::droppedWrites() const {
+    const std::shared_ptr<Link> link = currentLink();
+    return closedDrops_ + (link ? link->writer->dropped() : 0);
+}
+
+// The loop is never held longer than the command's own line time: what the port does not take by then
+// follows from the writer's thread, and is reported when it has gone out.
 void THIComAsync::doWrite(TData& data) {
     const std::string bytes = toString(data);
     const std::shared_ptr<Link> link = currentLink();
     if (!link) return;
-    const device::WriteResult result = link->port->write(bytes);
+    const device::PortWriter::Accepted accepted = link->writer->write(bytes);
+    if (accepted.outcome == device::PortWriter::Outcome::Written) reportWrite(link, accepted.result);
+    if (accepted.outcome == device::PortWriter::Outcome::Dropped) fireInteger(onWrite, 0);
+}
+
+void THIComAsync::reportWrite(const std::shared_ptr<Link>& link, const device::WriteResult& result) {
     switch (result.status) {
         case device::IoStatus::Done:
             fireInteger(onWrite, static_cast<std::int32_t>(result.written));

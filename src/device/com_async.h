@@ -2,6 +2,8 @@
 // THIComAsync: the link to the controller. Opens a COM port configured completely from its properties,
 // writes and reads strings of bytes unchanged, and can run a thread that turns line events into event
 // outputs, delivered on the loop thread. doWrite, doRead and IsOpen may be used from any thread.
+// A write holds its caller no longer than the command's line time: what the port has not taken by then
+// follows from a writer thread, and its onWrite comes later, on the loop thread.
 #include <array>
 #include <atomic>
 #include <cstdint>
@@ -11,6 +13,7 @@
 #include <vector>
 
 #include "device/line_events.h"
+#include "device/port_writer.h"
 #include "device/serial_port.h"
 #include "runtime/element.h"
 #include "runtime/point.h"
@@ -62,8 +65,9 @@ class THIComAsync : public Element {
     std::uint32_t WriteTotalConstant = 100;
     std::uint32_t WriteTotalMultiplier = 100;
     bool FlushOnClose = false;
-    // When a write or read finds the device gone (unplugged, powered off), close at once and reopen the
-    // same port as soon as it is back, retrying after 250, 500, 1000 and then every 2000 ms.
+    // When the device is found gone (unplugged, powered off) by a write, a read, or the check of the
+    // open port every 500 ms, close at once and reopen the same port as soon as it is back, retrying
+    // after 250, 500, 1000 and then every 1500 ms.
     bool Reconnect = false;
 
     Point Port;
@@ -101,11 +105,16 @@ class THIComAsync : public Element {
     // The lines of the last error report.
     const std::vector<std::string>& errors() const { return errors_; }
     const device::PortProperties& properties() const { return properties_; }
+    // Commands that did not reach the port: it did not take them in time, or closed or vanished first.
+    std::uint64_t droppedWrites() const;
+
+    static constexpr std::uint32_t kWatchMs = 500;
 
   private:
     // The open port, shared with the threads that write while the loop thread may close it.
     struct Link {
         std::unique_ptr<device::SerialPort> port;
+        std::unique_ptr<device::PortWriter> writer;  // after the port: stops before it closes
         ui::Loop* loop;
         std::atomic<bool> goneReported{false};
     };
@@ -113,10 +122,13 @@ class THIComAsync : public Element {
     device::LineSettings lineSettings(TData& data);
     bool openLink(const std::string& name, const device::LineSettings& settings);
     void announceOpen(int number);
-    void closeLink(bool announce);
+    void closeLink(bool announce, bool drain);
     std::shared_ptr<Link> currentLink() const;
+    void startWriter(const std::shared_ptr<Link>& link, const device::LineSettings& settings);
+    void reportWrite(const std::shared_ptr<Link>& link, const device::WriteResult& result);
+    void stopWriter(Link& link, bool drain);
     template <class Action>
-    auto onLoop(const std::shared_ptr<Link>& link, Action action);
+    auto onLoop(const std::weak_ptr<Link>& link, Action action);
     void reportGone(const std::shared_ptr<Link>& link);
     void linkVanished(const std::shared_ptr<Link>& link);
     void startEvents(const std::shared_ptr<Link>& link);
@@ -127,6 +139,9 @@ class THIComAsync : public Element {
     void scheduleRetry();
     void retry();
     void stopRetry();
+    void startWatch();
+    void watch();
+    void stopWatch();
 
     mutable std::mutex linkMutex_;
     std::shared_ptr<Link> link_;
@@ -139,6 +154,9 @@ class THIComAsync : public Element {
     ui::Loop* retryLoop_ = nullptr;
     ui::TimerId retryTimer_ = 0;
     std::size_t retryAttempt_ = 0;
+    ui::Loop* watchLoop_ = nullptr;
+    ui::TimerId watchTimer_ = 0;
+    std::atomic<std::uint64_t> closedDrops_{0};                   // of the links closed before
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);  // for tasks posted to the loop
 };
 

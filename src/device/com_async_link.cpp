@@ -12,7 +12,8 @@ namespace lr {
 
 namespace {
 
-constexpr std::uint32_t kRetryDelaysMs[] = {250, 500, 1000, 2000};
+// The last step leaves room for timer jitter: a device is back in use within 2 s of its return.
+constexpr std::uint32_t kRetryDelaysMs[] = {250, 500, 1000, 1500};
 
 std::string joinLines(const std::vector<std::string>& lines) {
     std::string text;
@@ -27,11 +28,21 @@ std::string joinLines(const std::vector<std::string>& lines) {
 
 // A task for the loop thread that acts only while the element lives and the link is still the open one.
 template <class Action>
-auto THIComAsync::onLoop(const std::shared_ptr<Link>& link, Action action) {
-    return [this, alive = std::weak_ptr<bool>(alive_), weak = std::weak_ptr<Link>(link), action] {
+auto THIComAsync::onLoop(const std::weak_ptr<Link>& link, Action action) {
+    return [this, alive = std::weak_ptr<bool>(alive_), weak = link, action] {
         const auto current = weak.lock();
         if (alive.lock() && current && current == currentLink()) action(current);
     };
+}
+
+// The worker thread only posts: it never holds the link, so the link never ends on that thread.
+void THIComAsync::startWriter(const std::shared_ptr<Link>& link, const device::LineSettings& settings) {
+    ui::Loop* loop = link->loop;
+    auto finished = [this, loop, weak = std::weak_ptr<Link>(link)](const device::WriteResult& result) {
+        loop->post(onLoop(weak, [this, result](const std::shared_ptr<Link>& l) { reportWrite(l, result); }));
+    };
+    link->writer = std::make_unique<device::PortWriter>(*link->port, settings.baud, settings.outBufSize,
+                                                        std::move(finished));
 }
 
 void THIComAsync::startEvents(const std::shared_ptr<Link>& link) {
@@ -51,7 +62,7 @@ void THIComAsync::startEvents(const std::shared_ptr<Link>& link) {
     try {
         events_ = std::make_unique<device::LineEventThread>(*link->port, report, ended);
     } catch (const std::system_error&) {
-        closeLink(false);
+        closeLink(false, false);
     }
 }
 
@@ -86,13 +97,13 @@ void THIComAsync::reportGone(const std::shared_ptr<Link>& link) {
 
 void THIComAsync::linkVanished(const std::shared_ptr<Link>& link) {
     if (link != currentLink()) return;
-    closeLink(true);
+    closeLink(true, false);
     startRetrying();
 }
 
 void THIComAsync::doReopen(TData&) {
     if (!open_) return;
-    closeLink(true);
+    closeLink(true, true);
     fireNull(onBeforeOpen);
     if (open_ || reopenLink()) return;  // the chain behind onBeforeOpen may have opened it
     fireInteger(onOpen, 0);
@@ -129,6 +140,24 @@ bool THIComAsync::reopenLink() {
 void THIComAsync::stopRetry() {
     if (retryTimer_ != 0) retryLoop_->stopTimer(retryTimer_);
     retryTimer_ = 0;
+}
+
+// Nothing may be written for long (the lights off, a still scene): the open port is looked at anyway.
+void THIComAsync::startWatch() {
+    stopWatch();
+    if (!Reconnect) return;
+    watchLoop_ = &ui::platform().loop();
+    watchTimer_ = watchLoop_->startTimer(kWatchMs, [this] { watch(); });
+}
+
+void THIComAsync::watch() {
+    const std::shared_ptr<Link> link = currentLink();
+    if (link && !link->port->present()) linkVanished(link);
+}
+
+void THIComAsync::stopWatch() {
+    if (watchTimer_ != 0) watchLoop_->stopTimer(watchTimer_);
+    watchTimer_ = 0;
 }
 
 }  // namespace lr

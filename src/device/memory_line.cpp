@@ -13,6 +13,7 @@ class MemoryPort : public SerialPort {
     ~MemoryPort() override { line_->close(session_); }
 
     WriteResult write(std::string_view bytes) override;
+    bool present() override;
     ReadResult read(std::size_t count) override;
     std::uint32_t modemStatus() override;
     LineStatus lineStatus() override;
@@ -50,6 +51,11 @@ ReadResult MemoryPort::read(std::size_t count) {
     ReadResult result{line_->input_.substr(0, count), IoStatus::Done};
     line_->input_.erase(0, result.bytes.size());
     return result;
+}
+
+bool MemoryPort::present() {
+    std::lock_guard lock(line_->mutex_);
+    return line_->current(session_);
 }
 
 std::uint32_t MemoryPort::modemStatus() {

@@ -64,6 +64,10 @@ bool Timeouts::readReturnsAtOnce() const {
     return readInterval == kNoInterval && readTotalConstant == 0 && readTotalMultiplier == 0;
 }
 
+WriteResult SerialPort::writeWithin(std::string_view bytes, std::uint32_t) {
+    return write(bytes);
+}
+
 OpenResult openSerialPort(const std::string& name, const LineSettings& settings) {
     if (const auto number = strictComNumber(name)) {
         if (auto factory = virtualPorts().find(*number)) return (*factory)(settings);

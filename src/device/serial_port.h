@@ -85,6 +85,14 @@ class SerialPort {
   public:
     virtual ~SerialPort() = default;
     virtual WriteResult write(std::string_view bytes) = 0;
+    // Like write, but gives up after `limitMs` with what went out by then. By default a plain write,
+    // for ports whose writes never wait.
+    virtual WriteResult writeWithin(std::string_view bytes, std::uint32_t limitMs);
+    // The port is closing: a write in progress ends soon with what went out, later ones at once.
+    virtual void cancelWrites() {}
+    // False once the device has gone (unplugged, powered off); cheap. The backends here clear no error
+    // flags for it; by default it asks lineStatus().
+    virtual bool present() { return lineStatus().ok; }
     virtual ReadResult read(std::size_t count) = 0;
     virtual std::uint32_t modemStatus() = 0;  // modem::Cts | modem::Dsr | ...
     virtual LineStatus lineStatus() = 0;

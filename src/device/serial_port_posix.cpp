@@ -8,6 +8,7 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <chrono>
@@ -28,6 +29,7 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 constexpr int kEventSliceMs = 20;
+constexpr std::uint64_t kFlushCapMs = 1000;
 
 struct BaudCode {
     std::uint32_t baud;
@@ -139,6 +141,9 @@ class PosixPort : public SerialPort {
     ~PosixPort() override { ::close(fd_); }
 
     WriteResult write(std::string_view bytes) override;
+    WriteResult writeWithin(std::string_view bytes, std::uint32_t limitMs) override;
+    void cancelWrites() override { writesCancelled_ = true; }
+    bool present() override;
     ReadResult read(std::size_t count) override;
     std::uint32_t modemStatus() override;
     LineStatus lineStatus() override;
@@ -150,6 +155,7 @@ class PosixPort : public SerialPort {
 
   private:
     enum class Writable { Ready, TimedOut, Gone, Failed };
+    WriteResult writeFor(std::string_view bytes, std::optional<std::uint64_t> limitMs);
     Writable waitWritable(Clock::time_point deadline, bool limited);
     std::uint32_t pendingEvents();
     std::uint32_t modemEvents();
@@ -161,6 +167,7 @@ class PosixPort : public SerialPort {
     const LineSettings settings_;
     std::mutex writeMutex_;
     std::atomic<bool> waitCancelled_{false};
+    std::atomic<bool> writesCancelled_{false};
     std::atomic<bool> wrote_{false};  // output since the last empty-queue event
     // Watched by the event thread only, and by lineStatus() under the mutex.
     std::mutex watchMutex_;
@@ -173,21 +180,29 @@ class PosixPort : public SerialPort {
 PosixPort::PosixPort(int fd, const LineSettings& settings)
     : fd_(fd), settings_(settings), counts_(errorCounts(fd)), lastModem_(modemStatus()) {}
 
+// Waits in slices, so that a closing port can end the write soon.
 PosixPort::Writable PosixPort::waitWritable(Clock::time_point deadline, bool limited) {
     pollfd p{fd_, POLLOUT, 0};
-    const int ready = poll(&p, 1, limited ? remainingMs(deadline) : -1);
+    const int ready = poll(&p, 1, limited ? std::min(remainingMs(deadline), kEventSliceMs) : kEventSliceMs);
     if (ready < 0) return errno == EINTR ? Writable::Ready : Writable::Failed;
-    if (ready == 0) return Writable::TimedOut;
+    if (ready == 0) return limited && remainingMs(deadline) == 0 ? Writable::TimedOut : Writable::Ready;
     return hungUp(p.revents) ? Writable::Gone : Writable::Ready;
 }
 
-// Like an overlapped write with a total time-out: a time-out ends the write with what went out.
 WriteResult PosixPort::write(std::string_view bytes) {
+    return writeFor(bytes, settings_.timeouts.writeLimit(bytes.size()));
+}
+
+WriteResult PosixPort::writeWithin(std::string_view bytes, std::uint32_t limitMs) {
+    return writeFor(bytes, limitMs);
+}
+
+// Like an overlapped write with a total time-out: a time-out ends the write with what went out.
+WriteResult PosixPort::writeFor(std::string_view bytes, std::optional<std::uint64_t> limitMs) {
     std::lock_guard lock(writeMutex_);
-    const auto limit = settings_.timeouts.writeLimit(bytes.size());
-    const auto deadline = Clock::now() + std::chrono::milliseconds(limit.value_or(0));
+    const auto deadline = Clock::now() + std::chrono::milliseconds(limitMs.value_or(0));
     WriteResult result;
-    while (result.written < bytes.size()) {
+    while (result.written < bytes.size() && !writesCancelled_) {
         const ssize_t n = ::write(fd_, bytes.data() + result.written, bytes.size() - result.written);
         if (n > 0) {
             result.written += static_cast<std::size_t>(n);
@@ -199,7 +214,7 @@ WriteResult PosixPort::write(std::string_view bytes) {
             result.status = vanished(errno) ? IoStatus::Gone : IoStatus::Refused;
             return result;
         }
-        switch (waitWritable(deadline, limit.has_value())) {
+        switch (waitWritable(deadline, limitMs.has_value())) {
             case Writable::Ready:
                 continue;
             case Writable::TimedOut:
@@ -273,18 +288,25 @@ std::uint32_t PosixPort::takeNewErrors() {
     return errors_;
 }
 
-LineStatus PosixPort::lineStatus() {
+// A tty whose device went away is hung up.
+bool PosixPort::present() {
     pollfd p{fd_, 0, 0};
-    if (poll(&p, 1, 0) < 0 || hungUp(p.revents)) return {0, 0, false};
+    return poll(&p, 1, 0) >= 0 && !hungUp(p.revents);
+}
+
+LineStatus PosixPort::lineStatus() {
+    if (!present()) return {0, 0, false};
     std::lock_guard lock(watchMutex_);
     takeNewErrors();
     return {std::exchange(errors_, 0), static_cast<std::uint32_t>(queued(FIONREAD)), true};
 }
 
-// Waits for the output queue to drain, no longer than a write of its size may take.
+// Waits for the output queue to drain, no longer than a write of its size may take and never more
+// than kFlushCapMs: a line held by flow control must not keep the closing caller.
 void PosixPort::flush() {
     const auto limit = settings_.timeouts.writeLimit(static_cast<std::size_t>(queued(TIOCOUTQ)));
-    const auto deadline = Clock::now() + std::chrono::milliseconds(limit.value_or(1000));
+    const auto deadline =
+        Clock::now() + std::chrono::milliseconds(std::min(limit.value_or(kFlushCapMs), kFlushCapMs));
     while (queued(TIOCOUTQ) > 0 && Clock::now() < deadline)
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
 }

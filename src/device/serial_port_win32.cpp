@@ -17,6 +17,8 @@ namespace {
 
 // Slack beyond a time-out before we cancel a transfer the driver has not ended itself.
 constexpr DWORD kGraceMs = 20;
+// Waits are sliced so that a closing port can end a write soon.
+constexpr DWORD kSliceMs = 20;
 constexpr DWORD kCommPropertiesSize = sizeof(COMMPROP);
 
 class Event {
@@ -102,6 +104,9 @@ class Win32Port : public SerialPort {
     ~Win32Port() override { CloseHandle(h_); }
 
     WriteResult write(std::string_view bytes) override;
+    WriteResult writeWithin(std::string_view bytes, std::uint32_t limitMs) override;
+    void cancelWrites() override { writesCancelled_ = true; }
+    bool present() override;
     ReadResult read(std::size_t count) override;
     std::uint32_t modemStatus() override;
     LineStatus lineStatus() override;
@@ -118,6 +123,8 @@ class Win32Port : public SerialPort {
     };
     template <class Start>
     Transfer transfer(const Event& event, std::optional<std::uint64_t> limitMs, Start start);
+    bool waitDone(const Event& event, DWORD limitMs) const;
+    WriteResult writeFor(std::string_view bytes, std::optional<std::uint64_t> limitMs);
     IoStatus failure(IoStatus otherwise) { return lineStatus().ok ? otherwise : IoStatus::Gone; }
     std::optional<std::uint64_t> readLimit(std::size_t count) const;
 
@@ -131,7 +138,21 @@ class Win32Port : public SerialPort {
     Event waitEvent_;
     OVERLAPPED waitOverlapped_{};
     std::atomic<bool> waitCancelled_{false};
+    std::atomic<bool> writesCancelled_{false};
+    std::atomic<DWORD> seenErrors_{0};  // found by present(), reported by the next lineStatus()
 };
+
+// False when the limit passed or the port is closing; a failed wait leaves it to the completion.
+bool Win32Port::waitDone(const Event& event, DWORD limitMs) const {
+    const ULONGLONG start = GetTickCount64();
+    for (;;) {
+        const ULONGLONG spent = GetTickCount64() - start;
+        if (limitMs != INFINITE && spent >= limitMs) return false;
+        const DWORD left = limitMs == INFINITE ? kSliceMs : static_cast<DWORD>(limitMs - spent);
+        if (WaitForSingleObject(event.get(), std::min(left, kSliceMs)) != WAIT_TIMEOUT) return true;
+        if (writesCancelled_ && &event == &writeEvent_) return false;
+    }
+}
 
 // One transfer, waited for; past its limit it is cancelled and ends with what it moved, like a
 // time-out. A transfer refused at once ends as Refused, or Gone when the device no longer answers.
@@ -144,7 +165,7 @@ Win32Port::Transfer Win32Port::transfer(const Event& event, std::optional<std::u
     DWORD n = 0;
     if (start(overlapped_ ? &ov : nullptr, &n)) return {n, IoStatus::Done};
     if (!overlapped_ || GetLastError() != ERROR_IO_PENDING) return {n, failure(IoStatus::Refused)};
-    const bool timedOut = WaitForSingleObject(event.get(), waitLimit(limitMs)) == WAIT_TIMEOUT;
+    const bool timedOut = !waitDone(event, waitLimit(limitMs));
     if (timedOut) CancelIoEx(h_, &ov);
     if (GetOverlappedResult(h_, &ov, &n, TRUE)) return {n, IoStatus::Done};
     if (timedOut && GetLastError() == ERROR_OPERATION_ABORTED) return {n, IoStatus::Done};
@@ -152,12 +173,29 @@ Win32Port::Transfer Win32Port::transfer(const Event& event, std::optional<std::u
 }
 
 WriteResult Win32Port::write(std::string_view bytes) {
+    return writeFor(bytes, settings_.timeouts.writeLimit(bytes.size()));
+}
+
+WriteResult Win32Port::writeWithin(std::string_view bytes, std::uint32_t limitMs) {
+    return writeFor(bytes, limitMs);
+}
+
+WriteResult Win32Port::writeFor(std::string_view bytes, std::optional<std::uint64_t> limitMs) {
     std::lock_guard lock(writeMutex_);
-    const Transfer t =
-        transfer(writeEvent_, settings_.timeouts.writeLimit(bytes.size()), [&](OVERLAPPED* ov, DWORD* n) {
-            return WriteFile(h_, bytes.data(), static_cast<DWORD>(bytes.size()), n, ov);
-        });
+    if (writesCancelled_) return {0, IoStatus::Done};
+    const Transfer t = transfer(writeEvent_, limitMs, [&](OVERLAPPED* ov, DWORD* n) {
+        return WriteFile(h_, bytes.data(), static_cast<DWORD>(bytes.size()), n, ov);
+    });
     return {t.bytes, t.status};
+}
+
+// Asking for the status is how a removed device shows; the errors it clears are kept for lineStatus().
+bool Win32Port::present() {
+    DWORD errors = 0;
+    COMSTAT stat{};
+    if (!ClearCommError(h_, &errors, &stat)) return false;
+    seenErrors_ |= errors;
+    return true;
 }
 
 std::optional<std::uint64_t> Win32Port::readLimit(std::size_t count) const {
@@ -187,7 +225,7 @@ LineStatus Win32Port::lineStatus() {
     DWORD errors = 0;
     COMSTAT stat{};
     if (!ClearCommError(h_, &errors, &stat)) return {0, 0, false};
-    return {errors, stat.cbInQue, true};
+    return {errors | seenErrors_.exchange(0), stat.cbInQue, true};
 }
 
 std::uint32_t Win32Port::waitEvent() {

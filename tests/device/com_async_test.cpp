@@ -219,7 +219,7 @@ TEST_F(ComAsync, AVanishedDeviceClosesTheLinkAtOnceAndReconnectsWhenItIsBack) {
     EXPECT_EQ(com7.openAttempts, attempts + 3);
     com7.line->plugIn();
     outputs.clear();
-    loop.advance(1999);
+    loop.advance(1499);
     EXPECT_EQ(isOpen(), 0);
     loop.advance(1);
     EXPECT_EQ(isOpen(), 1);

@@ -8,6 +8,7 @@
 #include <array>
 #include <functional>
 #include <stdexcept>
+#include <utility>
 
 #include "device/connect_page.h"
 #include "device/device_link.h"
@@ -132,6 +133,26 @@ TEST_F(ConnectPage, StartListsThePortsFoundAndSelectsTheFirstWithoutSendingAnyth
     EXPECT_EQ(list().items(), texts({"COM 1", "COM 3", "COM 5"})) << "a new scan replaces the list";
     EXPECT_EQ(list().selected(), 0);
     EXPECT_EQ(page.events(), 0u);
+}
+
+TEST_F(ConnectPage, AControllerPulledOutDuringTheScanIsLeftOutAndThePageStaysUsable) {
+    const auto com4 = device::MemoryLine::create();
+    bool pulled = false;
+    device::VirtualPortBinding pulling(4, [&](const device::LineSettings& s) {
+        if (!std::exchange(pulled, true)) com5.line->unplug();  // while COM 4 is probed
+        return com4->open(s);
+    });
+    start();
+    EXPECT_EQ(list().items(), texts({"COM 3", "COM 4"}));
+    EXPECT_EQ(choiceEnabled(), (std::vector<bool>{true, true, true}));
+
+    com5.line->plugIn();
+    ASSERT_TRUE(click(byText("Scan Ports")));
+    EXPECT_EQ(list().items(), texts({"COM 3", "COM 4", "COM 5"}));
+    ASSERT_TRUE(pick(list(), "COM 5"));
+    ASSERT_TRUE(click(byText("Open Port")));
+    EXPECT_TRUE(com5.line->isOpen());
+    EXPECT_TRUE(boxes.shown().empty());
 }
 
 TEST_F(ConnectPage, OpenPortOpensTheChosenPortAndLocksTheChoice) {

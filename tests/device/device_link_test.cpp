@@ -94,12 +94,26 @@ TEST_F(Link, EveryMinuteAnOpenPortIsClosedAndOpenedAgain) {
 }
 
 TEST_F(Link, ADeviceAwayAtTheMinutesReopenIsRetriedUntilItIsBack) {
-    com5.line->unplug();  // nothing written since: only the reopen finds out
-    loop.advance(60000);
+    loop.advance(59000);
+    com5.line->unplug();
+    loop.advance(1000);
     EXPECT_FALSE(link.port().isOpen());
     com5.line->plugIn();
-    loop.advance(250);
+    loop.advance(2000);
     EXPECT_TRUE(link.port().isOpen());
+}
+
+TEST_F(Link, AnUnpluggedDeviceIsNoticedWithoutAWrite) {
+    com5.line->unplug();
+    loop.advance(THIComAsync::kWatchMs - 1);
+    EXPECT_TRUE(link.port().isOpen());
+    loop.advance(1);
+    EXPECT_FALSE(link.port().isOpen());
+    com5.line->plugIn();
+    loop.advance(2000);
+    ASSERT_TRUE(link.port().isOpen());
+    send(kColourOrgan, "A5");
+    EXPECT_EQ(com5.line->takeWritten(), "A5");
 }
 
 TEST_F(Link, AStateIsReadBack100msAfterZ2) {

@@ -124,6 +124,24 @@ TEST_F(WineCom, UnpluggedMidStreamTheLinkClosesAndReconnects) {
     EXPECT_EQ(got, "C1");
 }
 
+TEST_F(WineCom, UnpluggedWhileNothingIsWrittenTheLinkNoticesAndReconnects) {
+    DeviceLink link;
+    TData name = makeString(com);
+    fire(link.open(), name);
+    ASSERT_TRUE(link.port().isOpen());
+    TData unplug = makeString(std::string(winebridge::kUnplug));
+    fire(link.command(2), unplug);  // the last write: from here on only the check of the open port
+    bool closed = false;
+    const bool back = waitUntil([&] {
+        loop.advance(THIComAsync::kWatchMs);
+        closed = closed || !link.port().isOpen();
+        return closed && link.port().isOpen();
+    });
+    EXPECT_TRUE(closed);
+    ASSERT_TRUE(back);
+    EXPECT_EQ(link.port().droppedWrites(), 0u);
+}
+
 // Wine completes a line-event wait on a pty-backed port at once with no events (it watches the modem
 // lines, which a pty does not have), so the event thread ends; the port must go on working regardless.
 TEST_F(WineCom, WithLineEventsSwitchedOnThePortStillWritesReadsAndCloses) {
