@@ -61,7 +61,7 @@ TEST_F(PtyDeviceLink, UnpluggedDuringTheReadBackTheLinkReturnsWithin2sAndReadsAg
     EXPECT_FALSE(open()) << "the read-back found the device gone";
     EXPECT_TRUE(states.values.empty()) << "a device that went during the read reports no state";
 
-    loop.advance(5000);  // still away: the retries fail quietly, now every 2 s
+    loop.advance(5000);  // still away: the retries fail quietly, now every 1.5 s
     EXPECT_FALSE(open());
     replug();
     loop.advance(2000);

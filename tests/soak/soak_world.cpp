@@ -179,8 +179,7 @@ void SoakWorld::runFor(const SoakPlan& plan) {
             pluggedInAt.reset();
         }
         const std::uint64_t lightsPhase = elapsed_ % plan.lightsEveryMs;
-        if (lightsPhase == plan.lightsEveryMs / 3 ||
-            lightsPhase == plan.lightsEveryMs / 3 + plan.lightsOffForMs)
+        if (lightsPhase == plan.lightsOffAtMs || lightsPhase == plan.lightsOffAtMs + plan.lightsOffForMs)
             switchLights();
         if (elapsed_ % plan.screenEveryMs == 0) changeScreen();
         if (elapsed_ % plan.languageEveryMs == 0) reloadLanguage();

@@ -41,13 +41,15 @@ struct LiveCounts {
     bool operator==(const LiveCounts&) const = default;
 };
 
-// The rhythm of the day, in virtual milliseconds. The lights are never off while the line is out: a
-// link that writes nothing learns of the unplug only at its next write.
+// The rhythm of the day, in virtual milliseconds. Once a cycle the lights go off while the line is
+// out and stay off past its return: a link that writes nothing must still notice the unplug and be
+// back in time.
 struct SoakPlan {
     std::uint64_t spanMs = 2ull * 3600 * 1000;
-    std::uint64_t unplugEveryMs = 180000;
+    std::uint64_t unplugEveryMs = 180000;  // out from the middle of each period
     std::uint64_t unpluggedForMs = 10000;
-    std::uint64_t lightsEveryMs = 360000;  // two unplugs a cycle, the lights off between them
+    std::uint64_t lightsEveryMs = 360000;  // two unplugs a cycle
+    std::uint64_t lightsOffAtMs = 95000;   // into the cycle: during its first unplug
     std::uint64_t lightsOffForMs = 30000;
     std::uint64_t screenEveryMs = 10000;
     std::uint64_t languageEveryMs = 420000;
