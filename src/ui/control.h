@@ -116,6 +116,8 @@ class Control {
 
     virtual Rect bounds() const = 0;  // relative to the parent's client area; screen for windows
     virtual void setBounds(Rect r) = 0;
+    // The top left corner on the screen; a window's own place unless a backend knows better.
+    virtual Point screenPosition() const { return {bounds().left, bounds().top}; }
     virtual Size clientSize() const = 0;
     virtual bool visible() const = 0;
     virtual void setVisible(bool on) = 0;

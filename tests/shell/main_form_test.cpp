@@ -125,6 +125,21 @@ TEST_F(MainContainerTest, TheWholeWindowOnFirstStart) {
     EXPECT_EQ(shot.height(), 259);
 }
 
+// The chosen mode's button in the selected colour, the other six in the plain one.
+TEST_F(MainContainerTest, TheModeBarShowsEachModeInItsColours) {
+    build();
+    constexpr ui::Color selected = 0xC0C0C0, plain = 0xA4A0A0;
+    constexpr int barLeft = 5, barTop = 47, face = 60, faceTop = 4;  // a point of each face off its picture
+    for (const std::size_t mode : {mode::Auto, mode::Connect}) {
+        clickOn(kModeButtons[mode].caption);
+        const ui::Image shot = saveScreenshot(window(), "mode_bar_" + std::to_string(mode));
+        for (std::size_t k = 0; k < kModeCount; ++k)
+            EXPECT_EQ(shot.pixel(barLeft + 70 * static_cast<int>(k) + face, barTop + faceTop),
+                      k == mode ? selected : plain)
+                << "mode " << mode << ", button " << k;
+    }
+}
+
 TEST_F(MainContainerTest, TheSavedPortIsOpenedASecondAfterStartAndClosingTurnsAllOff) {
     sys.putFile("C:\\Prog\\lumenrig.ini", "[init]\r\n\xE0uto_com=1\r\ncur_com=5\r\n");
     build(true);

@@ -23,6 +23,17 @@ void ProbePage::input(TData& data, std::uint16_t index) {
     log_.lines.push_back(std::to_string(mode_) + "." + std::to_string(index) + "=" + toString(data));
 }
 
+PageFactories probePages(PageLog& log, std::vector<ProbePage*>& probes) {
+    PageFactories pages;
+    for (std::size_t k = 0; k < kModeCount; ++k)
+        pages[k] = [&log, &probes, k](ui::Control* p, TClassMultiBase* o, THIMultiElement& outer) {
+            auto probe = std::make_unique<ProbePage>(p, o, outer, k, log);
+            probes.push_back(probe.get());
+            return probe;
+        };
+    return pages;
+}
+
 ShellTest::ShellTest() {
     resetLifecycle();  // the tree is built while points still carry nothing
     device::useSystemPorts(false);
@@ -38,16 +49,7 @@ void ShellTest::build(bool program) {
     root_.reset();  // a second run starts from nothing, as a new process would
     probes_.clear();
     resetLifecycle();
-    PageFactories pages = programPages();
-    if (!program) {
-        for (std::size_t k = 0; k < kModeCount; ++k)
-            pages[k] = [this, k](ui::Control* p, TClassMultiBase* o, THIMultiElement& outer) {
-                auto probe = std::make_unique<ProbePage>(p, o, outer, k, log);
-                probes_.push_back(probe.get());
-                return probe;
-            };
-    }
-    root_ = std::make_unique<TClassMainForm_1E8A0D0>(pages);
+    root_ = std::make_unique<TClassMainForm_1E8A0D0>(program ? programPages() : probePages(log, probes_));
     start();
 }
 

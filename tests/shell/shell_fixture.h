@@ -34,6 +34,9 @@ class ProbePage : public lr::TClassMultiBase {
     PageLog& log_;
 };
 
+// The program's pages with each one replaced by a probe that logs into `log` and is listed in `probes`.
+lr::PageFactories probePages(PageLog& log, std::vector<ProbePage*>& probes);
+
 class ShellTest : public HeadlessTest {
   protected:
     ShellTest();

@@ -10,7 +10,7 @@
 
 namespace backend {
 
-enum class Feature { NestedModalLoop, Minimise, Tray, HotKeys, OwnWindowMove };
+enum class Feature { NestedModalLoop, Minimise, Tray, HotKeys, OwnWindowMove, HeldKeys };
 
 class Backend {
   public:
@@ -34,6 +34,8 @@ class Backend {
     virtual bool takeHotKeyElsewhere(int virtualKey, unsigned modifiers) = 0;
     // The user presses a global hotkey, with NumLock on if asked; false when the backend cannot.
     virtual bool pressHotKey(int virtualKey, unsigned modifiers, bool numLock) = 0;
+    // The user holds the key down, or lets it go; false when the backend cannot.
+    virtual bool holdKey(int virtualKey, bool down) = 0;
     // Whether the desktop shows through the window's colour key there; nothing when the backend keeps
     // only the setting.
     virtual std::optional<bool> seeThrough(ui::Window&, ui::Point) { return std::nullopt; }
@@ -45,6 +47,25 @@ class Backend {
     ui::Loop& loop() { return platform().loop(); }
 };
 
+// A backend on the wall clock: its own timers end a run and act inside a modal loop.
+class RealTimeBackend : public Backend {
+  public:
+    void runFor(std::uint32_t ms) override {
+        const ui::TimerId stop = loop().startTimer(ms, [this] { loop().quit(0); });
+        loop().run();
+        loop().stopTimer(stop);
+    }
+    void duringModal(const std::function<void()>& open, const std::function<void()>& act) override {
+        ui::TimerId once = 0;
+        once = loop().startTimer(50, [&] {
+            loop().stopTimer(once);
+            act();
+        });
+        open();
+        loop().stopTimer(once);
+    }
+};
+
 std::unique_ptr<Backend> makeHeadless();
 // Null when this build has no Qt backend or there is no display.
 Backend* qtBackend();
@@ -52,5 +73,8 @@ Backend* qtBackend();
 std::unique_ptr<ui::Platform> makeQtPlatform();
 // Ends the Qt application before the program's statics go, which Qt needs alive to end cleanly.
 void releaseQtBackend();
+// Null when this build has no Win32 backend.
+Backend* win32Backend();
+void releaseWin32Backend();
 
 }  // namespace backend

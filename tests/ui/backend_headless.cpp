@@ -41,6 +41,11 @@ class Headless : public Backend {
     bool pressHotKey(int virtualKey, unsigned modifiers, bool) override {
         return platform_.headlessToolkit().pressHotKey(virtualKey, modifiers);
     }
+    bool holdKey(int virtualKey, bool down) override {
+        down ? platform_.headlessKeyboard().press(virtualKey)
+             : platform_.headlessKeyboard().release(virtualKey);
+        return true;
+    }
     bool takeHotKeyElsewhere(int virtualKey, unsigned modifiers) override {
         platform_.headlessToolkit().takeHotKeyElsewhere(virtualKey, modifiers);
         return true;

@@ -8,7 +8,7 @@
 namespace backend {
 
 namespace {
-class Qt : public Backend {
+class Qt : public RealTimeBackend {
   public:
     explicit Qt(std::unique_ptr<ui::qt::QtPlatform> platform) : platform_(std::move(platform)) {}
     ui::Platform& platform() override { return *platform_; }
@@ -28,25 +28,12 @@ class Qt : public Backend {
         ui::qt::settle();
         return ui::qt::capture(c);
     }
-    void runFor(std::uint32_t ms) override {
-        const ui::TimerId stop = loop().startTimer(ms, [this] { loop().quit(0); });
-        loop().run();
-        loop().stopTimer(stop);
-    }
-    void duringModal(const std::function<void()>& open, const std::function<void()>& act) override {
-        ui::TimerId once = 0;
-        once = loop().startTimer(50, [&] {
-            loop().stopTimer(once);
-            act();
-        });
-        open();
-        loop().stopTimer(once);
-    }
     bool chooseMenuItem(const std::string& text) override { return ui::qt::chooseMenuItem(text); }
     bool answerModal() override { return ui::qt::answerModal(); }
     bool pressHotKey(int virtualKey, unsigned modifiers, bool numLock) override {
         return ui::qt::pressKeyOnX(virtualKey, modifiers, numLock);
     }
+    bool holdKey(int, bool) override { return false; }
     bool takeHotKeyElsewhere(int virtualKey, unsigned modifiers) override {
         return ui::qt::grabKeyElsewhere(virtualKey, modifiers);
     }
@@ -60,6 +47,9 @@ class Qt : public Backend {
                 return offscreen ? "the offscreen platform has no X server to grab keys on" : "";
             case Feature::Minimise:
                 return "no window manager here to iconify a window";
+            case Feature::HeldKeys:
+                return "Qt tells only the modifier keys and mouse buttons, and its user helpers cannot "
+                       "hold a key";
             default:
                 return {};
         }

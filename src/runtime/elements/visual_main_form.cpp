@@ -15,6 +15,15 @@ std::vector<THIMainForm*>& forms() {
     static std::vector<THIMainForm*> list;
     return list;
 }
+
+// Posted rather than done at once, so every window has settled its own move first.
+void followLater() {
+    ui::platform().loop().post([] {
+        const std::vector<THIMainForm*> all = forms();
+        for (THIMainForm* form : all)
+            if (std::find(forms().begin(), forms().end(), form) != forms().end()) form->follow();
+    });
+}
 }  // namespace
 
 THIMainForm::THIMainForm() : THIWin(nullptr) {
@@ -58,7 +67,19 @@ void THIMainForm::show() {
     if (!shown_ && store && !PositionKey.empty())
         window().setBounds(store->load(PositionKey, window().bounds()));
     shown_ = true;
+    follow();
     window().setVisible(true);
+}
+
+// A window hidden since its creation is placed when it first shows.
+void THIMainForm::follow() {
+    if (Main || !shown_ || !FollowControl || FollowControl == this) return;
+    const ui::Point corner = FollowControl->control().screenPosition();
+    ui::Rect place = window().bounds();
+    if (place.left == corner.x + FollowX && place.top == corner.y + FollowY) return;
+    place.left = corner.x + FollowX;
+    place.top = corner.y + FollowY;
+    window().setBounds(place);
 }
 
 void THIMainForm::savePosition() {
@@ -101,6 +122,7 @@ bool THIMainForm::closeRequested() {
 }
 
 void THIMainForm::moved(ui::Rect) {
+    followLater();
     fireFromUser(onMove, TData{});
 }
 

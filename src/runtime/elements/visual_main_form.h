@@ -21,6 +21,11 @@ class THIMainForm : public THIWin {
     // Where the place is kept between runs (see window_positions.h); read when the window is first shown,
     // written when it closes after having been shown.
     std::string PositionKey;
+    // A secondary window may follow a control (of any window): whenever a window moves or is resized,
+    // it takes the control's top left corner on the screen plus these offsets.
+    THIWin* FollowControl = nullptr;
+    int FollowX = 0;
+    int FollowY = 0;
 
     Point onCreate;
     Point onClose;
@@ -35,6 +40,8 @@ class THIMainForm : public THIWin {
     void doCaption(TData& data);
 
     ui::Window& window() { return static_cast<ui::Window&>(control()); }
+    // Takes the place beside FollowControl, if this is a shown secondary window that follows one.
+    void follow();
 
   protected:
     ui::ControlSpec params() const override { return {ui::ControlKind::Window}; }

@@ -23,6 +23,16 @@ HeadlessControl::~HeadlessControl() {
     toolkit_.release(*this);
 }
 
+// A window has no frame here: each child sits at its place inside its parent's place.
+Point HeadlessControl::screenPosition() const {
+    Point at{};
+    for (const HeadlessControl* c = this; c; c = c->parent_) {
+        at.x += c->bounds_.left;
+        at.y += c->bounds_.top;
+    }
+    return at;
+}
+
 void HeadlessControl::setBounds(Rect r) {
     const bool changed = r != bounds_;
     bounds_ = r;

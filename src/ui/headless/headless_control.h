@@ -21,6 +21,7 @@ class HeadlessControl : public Window {
     std::intptr_t handle() const override { return handle_; }
     void setListener(ControlListener* listener) override { listener_ = listener; }
     Rect bounds() const override { return bounds_; }
+    Point screenPosition() const override;
     void setBounds(Rect r) override;
     Size clientSize() const override { return {bounds_.width, bounds_.height}; }
     bool visible() const override { return visible_; }

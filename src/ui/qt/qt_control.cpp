@@ -208,6 +208,11 @@ Rect QtControl::bounds() const {
     return {g.x(), g.y(), g.width(), g.height()};
 }
 
+Point QtControl::screenPosition() const {
+    const QPoint at = widget_->mapToGlobal(QPoint(0, 0));
+    return {at.x(), at.y()};
+}
+
 void QtControl::setBounds(Rect r) {
     widget_->setGeometry(r.left, r.top, std::max(r.width, 0), std::max(r.height, 0));
     if (kind_ == ControlKind::ScrollBox) {

@@ -31,6 +31,7 @@ class QtControl : public Window {
     std::intptr_t handle() const override { return handle_; }
     void setListener(ControlListener* listener) override { listener_ = listener; }
     Rect bounds() const override;
+    Point screenPosition() const override;
     void setBounds(Rect r) override;
     Size clientSize() const override;
     bool visible() const override;

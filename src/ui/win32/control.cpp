@@ -45,8 +45,7 @@ NativeClass nativeClass(ControlKind kind, unsigned flags) {
                                                         ((flags & style::NoTicks) ? TBS_NOTICKS : 0))};
         case ControlKind::ScrollBar:
             return {L"SCROLLBAR", vertical ? static_cast<DWORD>(SBS_VERT) : static_cast<DWORD>(SBS_HORZ)};
-        case ControlKind::BitmapButton:
-            return {L"BUTTON", BS_PUSHBUTTON};
+        case ControlKind::BitmapButton:  // drawn here: a themed push button ignores its colour
         case ControlKind::ImageButton:
             return {L"BUTTON", BS_OWNERDRAW};
         case ControlKind::ListView:
@@ -203,6 +202,13 @@ Rect Win32Control::bounds() const {
     return {s.logical(r.left), s.logical(r.top), s.logical(r.right - r.left), s.logical(r.bottom - r.top)};
 }
 
+Point Win32Control::screenPosition() const {
+    RECT r;
+    GetWindowRect(hwnd_, &r);
+    const Scale s = scale();
+    return {s.logical(r.left), s.logical(r.top)};
+}
+
 void Win32Control::setBounds(Rect r) {
     const Scale s = scale();
     SetWindowPos(hwnd_, nullptr, s.px(r.left), s.px(r.top), s.px(r.width), s.px(r.height),
@@ -356,11 +362,14 @@ int Win32Control::selected() const {
     return static_cast<int>(SendMessageW(hwnd_, CB_GETCURSEL, 0, 0));
 }
 
+// An index outside the items selects nothing (item -1 of a list view would select them all).
 void Win32Control::setSelected(int index) {
-    if (kind_ == ControlKind::ListView) {
+    const bool list = kind_ == ControlKind::ListView;
+    if (index < 0 || index >= SendMessageW(hwnd_, list ? LVM_GETITEMCOUNT : CB_GETCOUNT, 0, 0)) index = -1;
+    if (list) {
         LVITEMW lv{};
         lv.stateMask = LVIS_SELECTED;
-        lv.state = LVIS_SELECTED;
+        lv.state = index >= 0 ? LVIS_SELECTED : 0;
         SendMessageW(hwnd_, LVM_SETITEMSTATE, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&lv));
         return;
     }
@@ -460,10 +469,6 @@ void Win32Control::setSteps(int lineSize, int pageSize, int tickFrequency) {
 
 void Win32Control::setImages(ImageSet images) {
     images_ = std::move(images);
-    if (kind_ == ControlKind::BitmapButton && !images_.normal.empty()) {
-        buttonBitmap_ = makeBitmap(images_.normal);
-        SendMessageW(hwnd_, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(buttonBitmap_.get()));
-    }
     invalidate();
 }
 
@@ -511,8 +516,11 @@ void Win32Control::minimise() {
     PostMessageW(hwnd_, WM_SYSCOMMAND, SC_MINIMIZE, 0);
 }
 
+// Told as the system command tells it, which the program's own restore does not pass through.
 void Win32Control::restore() {
+    const bool wasMinimised = minimised();
     ShowWindow(hwnd_, SW_RESTORE);
+    if (wasMinimised && !minimised()) listener().restored();
 }
 
 bool Win32Control::minimised() const {
@@ -712,8 +720,8 @@ void Win32Control::onCommand(WORD code) {
             }
             break;
         case ControlKind::BitmapButton:
-        case ControlKind::ImageButton:
-            if (code == BN_CLICKED) listener().click();
+        case ControlKind::ImageButton:  // owner-drawn: a quick second click comes as a double click
+            if (code == BN_CLICKED || code == BN_DOUBLECLICKED) listener().click();
             break;
         case ControlKind::Edit:
         case ControlKind::Memo:
@@ -811,6 +819,7 @@ void Win32Control::fillGroupBox() {
 }
 
 void Win32Control::drawButton(const DRAWITEMSTRUCT& item) {
+    if (kind_ == ControlKind::BitmapButton) return drawCaptionButton(item);
     const bool down = (item.itemState & ODS_SELECTED) != 0;
     const bool disabled = (item.itemState & ODS_DISABLED) != 0;
     const Image& img = disabled && !images_.disabled.empty() ? images_.disabled
@@ -824,6 +833,33 @@ void Win32Control::drawButton(const DRAWITEMSTRUCT& item) {
     std::optional<Color> key;
     if ((flags_ & style::Transparent) && !img.empty()) key = img.pixel(0, img.height() - 1);
     painter.image({0, 0}, img, key, 255);
+}
+
+// The button's own colour as its face, a raised edge that sinks while pressed, the bitmap at the left
+// and the caption in the middle.
+void Win32Control::drawCaptionButton(const DRAWITEMSTRUCT& item) {
+    constexpr int Margin = 2;
+    const bool down = (item.itemState & ODS_SELECTED) != 0;
+    const bool disabled = (item.itemState & ODS_DISABLED) != 0;
+    RECT edge = item.rcItem;
+    Gdi<HBRUSH> face(CreateSolidBrush(colorRef(color_)));
+    FillRect(item.hDC, &edge, face.get());
+    DrawEdge(item.hDC, &edge, down ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+    const Size size = clientSize();
+    const int shift = down ? 1 : 0;
+    GdiPainter painter(item.hDC, size, scale());
+    const Image& img = disabled && !images_.disabled.empty() ? images_.disabled : images_.normal;
+    painter.image({Margin + shift, (size.height - img.height()) / 2 + shift}, img, {}, 255);
+    Font caption = font_;
+    if (disabled) caption.color = systemColor(syscolor::GrayText);
+    const int textLeft = img.empty() ? 0 : img.width() + 2 * Margin;  // beside the picture
+    painter.text({textLeft + shift, shift, size.width - textLeft, size.height}, text(), caption,
+                 TextAlign::Center);
+    if (item.itemState & ODS_FOCUS) {
+        RECT focus = item.rcItem;
+        InflateRect(&focus, -3, -3);
+        DrawFocusRect(item.hDC, &focus);
+    }
 }
 
 }  // namespace ui::win32

@@ -24,6 +24,7 @@ class Win32Control : public Window {
     void setListener(ControlListener* listener) override { listener_ = listener; }
     Rect bounds() const override;
     void setBounds(Rect r) override;
+    Point screenPosition() const override;
     Size clientSize() const override;
     bool visible() const override;
     void setVisible(bool on) override;
@@ -85,6 +86,7 @@ class Win32Control : public Window {
     LRESULT onColor(HDC dc);
     void paintOwn(HDC dc);
     void drawButton(const DRAWITEMSTRUCT& item);
+    void drawCaptionButton(const DRAWITEMSTRUCT& item);
     void fillGroupBox();
     void scrollBoxTo(int pos);
     int currentDpi() const;
@@ -100,7 +102,6 @@ class Win32Control : public Window {
     Font font_;
     Gdi<HFONT> hfont_;
     Gdi<HBRUSH> brush_;
-    Gdi<HBITMAP> buttonBitmap_;
     HICON icon_ = nullptr;
     std::string hint_;
     Bevel bevel_ = Bevel::None;

@@ -10,6 +10,26 @@ constexpr int Gutter = 22;
 constexpr int ItemHeight = 20;
 constexpr int SeparatorHeight = 7;
 constexpr UINT IdOffset = 1;  // TrackPopupMenu returns 0 for "nothing chosen"
+
+// Owner-drawn, yet the system keeps the text too, for screen readers and GetMenuString. Set on its own:
+// some systems drop a text given together with the owner-drawn type.
+void keepText(HMENU menu, UINT id, const std::string& text) {
+    std::wstring wide = toWide(text);
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_STRING;
+    info.dwTypeData = wide.data();
+    SetMenuItemInfoW(menu, id, FALSE, &info);
+}
+
+// A tick alone is lost on a dark picture: a checked item's picture also gets a frame.
+void frameCheckedBitmap(Painter& p, int height, Color mark) {
+    const int right = Gutter - 2, bottom = height - 2;
+    p.line({1, 1}, {right, 1}, mark);
+    p.line({right, 1}, {right, bottom}, mark);
+    p.line({right, bottom}, {1, bottom}, mark);
+    p.line({1, bottom}, {1, 1}, mark);
+}
 }  // namespace
 
 Win32Menu::~Win32Menu() {
@@ -44,6 +64,7 @@ HMENU Win32Menu::build(const std::vector<MenuItem>& items) {
             info.hSubMenu = build(item.children);
         }
         InsertMenuItemW(menu, GetMenuItemCount(menu), TRUE, &info);
+        if (!item.separator) keepText(menu, info.wID, item.text);
     }
     return menu;
 }
@@ -119,6 +140,7 @@ void Win32Menu::draw(const DRAWITEMSTRUCT& d, const Entry& e) const {
             const Color mark = selected ? style_.highlightText : style_.text;
             p.line({5, h / 2}, {8, h / 2 + 3}, mark);
             p.line({8, h / 2 + 3}, {15, h / 2 - 4}, mark);
+            if (!e.item.bitmap.empty()) frameCheckedBitmap(p, h, mark);
         }
         Font font = style_.font;
         font.color = (d.itemState & ODS_DISABLED) ? style_.disabledText
