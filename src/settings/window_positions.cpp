@@ -40,6 +40,13 @@ constexpr std::array<Part, 4> kParts = {{
 std::string registryKey(std::string_view key) {
     return "Software\\" + std::string(key);
 }
+
+// A stored size of zero or less would leave a window nobody can see or reach: it keeps its own.
+ui::Rect withUsableSize(ui::Rect r, const ui::Rect& current) {
+    if (r.width <= 0) r.width = current.width;
+    if (r.height <= 0) r.height = current.height;
+    return r;
+}
 }  // namespace
 
 ui::Rect SettingsWindowPositions::load(std::string_view key, const ui::Rect& current) {
@@ -48,13 +55,13 @@ ui::Rect SettingsWindowPositions::load(std::string_view key, const ui::Rect& cur
         const IniText ini = iniLoad(place->file);
         for (const auto& [name, part] : kParts)
             r.*part = ini.readInteger(place->section, name, current.*part);
-        return r;
+        return withUsableSize(r, current);
     }
     for (const auto& [name, part] : kParts) {
         const auto v = system().registry().read(RegistryRoot::CurrentUser, registryKey(key), name);
         if (v && v->type == RegistryValue::Type::Integer) r.*part = v->integer;
     }
-    return r;
+    return withUsableSize(r, current);
 }
 
 void SettingsWindowPositions::save(std::string_view key, const ui::Rect& bounds) {

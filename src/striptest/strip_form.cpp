@@ -1,6 +1,7 @@
 #include "striptest/strip_form.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <vector>
 
 #include "settings/translation.h"
@@ -184,9 +185,12 @@ void StripForm::keepOnScreen(TData& data) {
     const ui::Rect stored = window.bounds();
     const ui::Rect kept{stored.left, stored.top, kWidth, kHeight};
     const std::vector<ui::Rect> monitors = ui::platform().screen().monitors();
+    // In 64 bits: a stored place may lie at the very end of the integers.
+    const std::int64_t right = std::int64_t{kept.left} + kWidth;
+    const std::int64_t bottom = std::int64_t{kept.top} + kHeight;
     const bool seen = std::any_of(monitors.begin(), monitors.end(), [&](const ui::Rect& m) {
-        return kept.right() > m.left && kept.bottom() > m.top && kept.left < m.right() &&
-               kept.top < m.bottom();
+        return right > m.left && bottom > m.top && kept.left < std::int64_t{m.left} + m.width &&
+               kept.top < std::int64_t{m.top} + m.height;
     });
     window.setBounds(seen ? kept : ui::Rect{keys_.left, keys_.top, kWidth, kHeight});
 }

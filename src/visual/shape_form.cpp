@@ -70,6 +70,16 @@ bool overlaps(const ui::Rect& a, const ui::Rect& b) {
     return a.left < b.right() && b.left < a.right() && a.top < b.bottom() && b.top < a.bottom();
 }
 
+// Multiples of 10; a sized shape keeps at least the smallest side, and `square` makes it square.
+ui::Rect snappedPlace(const ui::Rect& r, bool sized, bool square) {
+    ui::Rect s{snapped(r.left), snapped(r.top), r.width, r.height};
+    if (sized) {
+        s.width = std::max(snapped(r.width), kMinSide);
+        s.height = square ? s.width : std::max(snapped(r.height), kMinSide);
+    }
+    return s;
+}
+
 // A place on no screen at all is moved into the primary screen's work area.
 ui::Rect onSomeScreen(ui::Rect r) {
     const ui::Screen& screen = ui::platform().screen();
@@ -257,8 +267,10 @@ void ShapeForm::applyFields(const std::vector<std::string>& fields) {
     if (auto v = nextNumber()) setTop(*v != 0);
 }
 
+// Snapped before the screen check: snapping afterwards could push a shape that just touches a screen
+// off it, and the saved place would then load somewhere else.
 void ShapeForm::applyPlace(ui::Rect r) {
-    r = onSomeScreen(r);
+    r = onSomeScreen(snappedPlace(r, look_.sized, false));
     form_.place(r);
     form_.window().setBounds(r);
     resized();
@@ -334,12 +346,7 @@ void ShapeForm::moved(TData&) {
     if (snapping_) return;
     snapping_ = true;
     const ui::Rect r = form_.window().bounds();
-    ui::Rect s{snapped(r.left), snapped(r.top), r.width, r.height};
-    if (look_.sized) {
-        s.width = std::max(snapped(r.width), kMinSide);
-        s.height =
-            ui::platform().keyboard().isKeyDown(kShiftKey) ? s.width : std::max(snapped(r.height), kMinSide);
-    }
+    const ui::Rect s = snappedPlace(r, look_.sized, ui::platform().keyboard().isKeyDown(kShiftKey));
     if (s != r) form_.window().setBounds(s);
     resized();
     snapping_ = false;
