@@ -96,6 +96,13 @@ TEST_F(MainContainerTest, ThePlaceIsReadWhenFirstShownAndWrittenAtClose) {
     EXPECT_NE(ini().find("Left=40\r\nTop=45"), std::string::npos) << ini();
 }
 
+// A stored size of zero or less would leave a window nobody can see: the window keeps its own.
+TEST_F(MainContainerTest, AStoredSizeOfNothingIsNotTaken) {
+    sys.putFile("C:\\Prog\\lumenrig.ini", "[main_position]\r\nLeft=30\r\nTop=40\r\nWidth=0\r\nHeight=-5\r\n");
+    build();
+    EXPECT_EQ(window().bounds(), (ui::Rect{30, 40, 541, 599}));
+}
+
 TEST_F(MainContainerTest, AWindowNeverShownWritesNoPlace) {
     auto tree = std::make_unique<TClassMainForm_1E8A0D0>();
     tree.reset();

@@ -83,7 +83,8 @@ TEST_F(StripTest, StoredPlacesOffTheScreenAreBroughtBack) {
     for (const Case& c :
          {Case{"-5000", "20", "492", {100, 100, 492, 42}}, Case{"40", "99999", "492", {100, 100, 492, 42}},
           Case{"1900", "1000", "0", {1900, 1000, 492, 42}}, Case{"x", "", "-7", {0, 100, 492, 42}},
-          Case{"-400", "-30", "2147483647", {-400, -30, 492, 42}}}) {
+          Case{"-400", "-30", "2147483647", {-400, -30, 492, 42}},
+          Case{"2147483647", "2147483647", "492", {100, 100, 492, 42}}}) {
         setSetting("strip_position", "Left", c.left);
         setSetting("strip_position", "Top", c.top);
         setSetting("strip_position", "Width", c.width);

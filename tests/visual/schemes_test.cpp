@@ -200,4 +200,22 @@ TEST_F(Schemes, AShapeOffEveryScreenComesBackOntoThePrimary) {
     EXPECT_EQ(shape(kCircle, 1).bounds(), (ui::Rect{1900, 500, 80, 100})) << "partly on screen stays";
 }
 
+// A shape that just touches the screen must not be snapped off it: what is saved loads back the same.
+TEST_F(Schemes, AShapeAtTheScreensEdgeSavesAndLoadsToTheSamePlace) {
+    scheme("Edge", "[circle_color]\n0=80:-99:A:B:C:~:255:0:0\n");
+    sys.putFile(kIni, crlf("[scheme]\nvisualization=Edge\n"));
+    build();
+    ASSERT_TRUE(run());
+    const ui::Rect first = shape(kCircle).bounds();
+    EXPECT_EQ(first.top % 10, 0);
+    EXPECT_GT(first.bottom(), 0) << "still on the screen";
+    ASSERT_TRUE(save());
+    const std::string saved = schemeFile("Edge");
+    ASSERT_TRUE(stop());
+    ASSERT_TRUE(run());
+    EXPECT_EQ(shape(kCircle).bounds(), first);
+    ASSERT_TRUE(save());
+    EXPECT_EQ(schemeFile("Edge"), saved);
+}
+
 }  // namespace
