@@ -217,8 +217,9 @@ TEST_P(BackendSuite, TimersTickInOrderAndMayStopThemselves) {
         ticks.push_back("fast");
         if (++fastTicks == 2) b().loop().stopTimer(fast);
     });
-    const TimerId slow = b().loop().startTimer(50, [&] { ticks.push_back("slow"); });
-    b().runFor(120);
+    // Far apart, so that a busy machine (Wine, parallel tests) cannot swap them.
+    const TimerId slow = b().loop().startTimer(300, [&] { ticks.push_back("slow"); });
+    b().runFor(450);
     b().loop().stopTimer(slow);
     ASSERT_GE(ticks.size(), 3u);
     EXPECT_EQ((std::vector<std::string>(ticks.begin(), ticks.begin() + 3)),

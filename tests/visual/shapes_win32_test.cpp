@@ -5,29 +5,14 @@
 
 #include <cstring>
 
-#include "runtime/lifecycle.h"
-#include "settings/memory_system.h"
+#include "three_shapes.h"
 #include "ui/png.h"
 #include "ui/win32/win32_platform.h"
-#include "visual/visual_page.h"
 #include "win32_capture.h"
 
 namespace {
 
-constexpr ui::Color kDesktop = ui::rgb(40, 90, 160);
-constexpr ui::Rect kArea{60, 60, 400, 240};
-
-class Harness : public lr::TClassMultiBase {
-  public:
-    explicit Harness(ui::Control* parent)
-        : TClassMultiBase(parent, nullptr), outer(make<lr::THIMultiElement>(parent, this, 1, 0)) {
-        outer.setCreate([this](ui::Control* p, lr::TClassMultiBase* o) {
-            return std::make_unique<lr::TClassChildPanel_2DEABE0>(p, o, outer);
-        });
-    }
-    void input(std::uint16_t index, lr::TData data = {}) { outer.doWork(data, index); }
-    lr::THIMultiElement& outer;
-};
+using three_shapes::kArea;
 
 void pump(ui::Platform& platform, int rounds = 30) {
     for (int i = 0; i < rounds; ++i) {
@@ -92,29 +77,13 @@ void drag(ui::Platform& platform, HWND shape, int dx, int dy) {
 
 TEST(ShapesWin32, ThreeShapesLitOverAColouredDesktop) {
     settings::MemorySystem sys;
-    sys.addFolder("C:\\Prog\\visualization");
     const settings::ScopedSystem sysScope(sys);
-    sys.putFile(
-        "C:\\Prog\\visualization\\Three.vsc",
-        "[circle_color]\r\n0=80:80:A:B:C:D:255:0:0\r\n[rectangle]\r\n0=200:80:120:100:A:B:C:255:0:0\r\n"
-        "[led_ledder]\r\n0=340:80:E:255:1:0\r\n");
-    sys.putFile("C:\\Prog\\lumenrig.ini", "[scheme]\r\nvisualization=Three\r\n");
+    three_shapes::putScheme(sys);
     const auto platform = ui::win32::Win32Platform::create();
     {
         const ui::ScopedPlatform scope(*platform);
         lr::resetLifecycle();
-        auto desktop =
-            platform->toolkit().createWindow({"desktop", {0, 0, 800, 600}, ui::WindowBorder::None, kDesktop});
-        desktop->setVisible(true);
-        auto host = platform->toolkit().createWindow({"Lumenrig", {0, 620, 541, 240}});
-        host->setVisible(true);
-        Harness page(host.get());
-        lr::start();
-        page.input(0, lr::makeInteger(1));
-        page.input(2);
-        page.input(3, lr::makeInteger(1));
-        for (const char* c : {"A8", "B4", "C0", "D6", "E5"})
-            page.input(1, lr::makeString(c));
+        three_shapes::Scene scene(*platform);
         HWND circle = windowOf("Form0"), rectangle = windowOf("Form1"), ladder = windowOf("Form2");
         ASSERT_TRUE(circle && rectangle && ladder);
         EXPECT_NE(GetWindowLongPtrW(circle, GWL_EXSTYLE) & WS_EX_LAYERED, 0);
@@ -125,18 +94,14 @@ TEST(ShapesWin32, ThreeShapesLitOverAColouredDesktop) {
 
         const ui::Image shot = captureScreen(kArea);
         ASSERT_TRUE(ui::savePng(shot, "visual_shapes_win32.png"));
+        three_shapes::expectLit(shot);
         auto at = [&](int x, int y) { return shot.pixel(x - kArea.left, y - kArea.top); };
-        EXPECT_EQ(at(120, 120), ui::rgb(248, 124, 0)) << "the lit circle";
-        EXPECT_EQ(at(82, 82), kDesktop) << "the circle's white corner is see-through";
-        EXPECT_EQ(at(120, 175), kDesktop) << "so is the white under its lamp";
         POINT client{0, 0};
         ClientToScreen(rectangle, &client);
         EXPECT_EQ(at(client.x + 15, client.y + 10), ui::rgb(0, 0, 0))
             << "the red label lies over the gradient";
-        EXPECT_EQ(at(377, 80 + 5 + 145 - 8), ui::rgb(0, 255, 0)) << "the ladder's lowest segment";
-        EXPECT_EQ(at(377, 92), kDesktop) << "its unlit top segment is see-through";
 
-        const ui::Image pageShot = capture(reinterpret_cast<HWND>(host->handle()));
+        const ui::Image pageShot = capture(reinterpret_cast<HWND>(scene.window->handle()));
         EXPECT_TRUE(ui::savePng(pageShot, "visual_page_win32.png"));
 
         RECT before;
@@ -153,7 +118,7 @@ TEST(ShapesWin32, ThreeShapesLitOverAColouredDesktop) {
         EXPECT_EQ(r.left % 10, 0) << r.left;
         EXPECT_EQ(r.top % 10, 0) << r.top;
         EXPECT_NE(r.left, 80) << "the drag moved it";
-        page.input(3, lr::makeInteger(0));
+        scene.page->input(3, lr::makeInteger(0));
         pump(*platform, 3);
         EXPECT_EQ(windowOf("Form0"), nullptr) << "Stop destroys the shapes";
     }
