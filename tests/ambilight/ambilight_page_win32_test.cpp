@@ -8,12 +8,12 @@
 
 #include "ambilight/ambilight_page.h"
 #include "runtime/lifecycle.h"
-#include "runtime/multi_element.h"
 #include "settings/memory_system.h"
 #include "ui/png.h"
 #include "ui/win32/text.h"
 #include "ui/win32/win32_platform.h"
 #include "win32_capture.h"
+#include "win32_page_host.h"
 
 namespace {
 
@@ -52,20 +52,9 @@ TEST(AmbilightPageWin32, ThePageShowsItsGroupsLabelsAndSwatches) {
         const ui::ScopedPlatform scope(*platform);
         lr::resetLifecycle();
         lr::installDispatch();
-        auto window = platform->toolkit().createWindow({"Ambilight", {100, 100, 540, 465}});
-        window->setBorder(ui::WindowBorder::None);
-        window->setVisible(true);
-        lr::THIMultiElement outer(window.get(), nullptr, 3, 0);
-        outer.setCreate([&outer](ui::Control* p, lr::TClassMultiBase* o) {
-            return std::make_unique<lr::TClassChildPanel_2C2EA60>(p, o, outer);
-        });
-        lr::TData show = lr::makeInteger(1);
-        outer.doWork(show, 0);
-        for (int i = 0; i < 30; ++i) {
-            platform->loop().pump();
-            Sleep(10);
-        }
-        const HWND top = reinterpret_cast<HWND>(window->handle());
+        const Win32PageHost<lr::TClassChildPanel_2C2EA60> host(*platform, "Ambilight", {100, 100, 540, 465},
+                                                               3);
+        const HWND top = host.top();
         const ui::Image shot = capture(top);
         EXPECT_TRUE(ui::savePng(shot, "ambilight_page_win32.png"));
         EXPECT_EQ(shot.pixel(5 + 4 + 114 + 17, 25 + 65 + 19 + 30), 0xC0DCC0u)

@@ -10,12 +10,12 @@
 
 #include "device/effect_page.h"
 #include "runtime/lifecycle.h"
-#include "runtime/multi_element.h"
 #include "settings/memory_system.h"
 #include "ui/png.h"
 #include "ui/win32/win32_platform.h"
 #include "win32_capture.h"
 #include "win32_children.h"
+#include "win32_page_host.h"
 
 TEST(EffectPageWin32, ThePageShowsItsSevenGroupsAndTheirControls) {
     settings::MemorySystem sys;
@@ -27,21 +27,9 @@ TEST(EffectPageWin32, ThePageShowsItsSevenGroupsAndTheirControls) {
         lr::resetLifecycle();
         lr::installDispatch();
         using Page = lr::TClassChildPanel_2A602B0;
-        auto window = platform->toolkit().createWindow({"Effect", {100, 100, Page::kWidth, Page::kHeight}});
-        window->setBorder(ui::WindowBorder::None);  // as the main window: the page fills the picture
-        window->setVisible(true);
-        lr::THIMultiElement outer(window.get(), nullptr, 3, 0);
-        outer.setCreate(
-            [&outer](ui::Control* p, lr::TClassMultiBase* o) { return std::make_unique<Page>(p, o, outer); });
-        for (std::uint16_t input : {0, 1}) {
-            lr::TData show = lr::makeInteger(1);
-            outer.doWork(show, input);
-        }
-        for (int i = 0; i < 30; ++i) {
-            platform->loop().pump();
-            Sleep(10);
-        }
-        const HWND top = reinterpret_cast<HWND>(window->handle());
+        const Win32PageHost<Page> host(*platform, "Effect", {100, 100, Page::kWidth, Page::kHeight}, 3,
+                                       {0, 1});
+        const HWND top = host.top();
         const ui::Image shot = capture(top);
         EXPECT_TRUE(ui::savePng(shot, "effect_page_win32.png"));
         const std::set<ui::Color> colours(shot.pixels().begin(), shot.pixels().end());

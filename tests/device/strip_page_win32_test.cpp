@@ -10,12 +10,12 @@
 
 #include "device/strip_page.h"
 #include "runtime/lifecycle.h"
-#include "runtime/multi_element.h"
 #include "settings/memory_system.h"
 #include "ui/png.h"
 #include "ui/win32/win32_platform.h"
 #include "win32_capture.h"
 #include "win32_children.h"
+#include "win32_page_host.h"
 
 TEST(StripPageWin32, ThePageShowsItsGroupsAndBoxes) {
     settings::MemorySystem sys;
@@ -26,20 +26,8 @@ TEST(StripPageWin32, ThePageShowsItsGroupsAndBoxes) {
         const ui::ScopedPlatform scope(*platform);
         lr::resetLifecycle();
         lr::installDispatch();
-        auto window = platform->toolkit().createWindow({"WS2812", {100, 100, 525, 186}});
-        window->setBorder(ui::WindowBorder::None);  // as the main window: the page fills the picture
-        window->setVisible(true);
-        lr::THIMultiElement outer(window.get(), nullptr, 2, 0);
-        outer.setCreate([&outer](ui::Control* p, lr::TClassMultiBase* o) {
-            return std::make_unique<lr::TClassChildPanel_30E4490>(p, o, outer);
-        });
-        lr::TData show = lr::makeInteger(1);
-        outer.doWork(show, 0);
-        for (int i = 0; i < 30; ++i) {
-            platform->loop().pump();
-            Sleep(10);
-        }
-        const HWND top = reinterpret_cast<HWND>(window->handle());
+        const Win32PageHost<lr::TClassChildPanel_30E4490> host(*platform, "WS2812", {100, 100, 525, 186}, 2);
+        const HWND top = host.top();
         const ui::Image shot = capture(top);
         EXPECT_TRUE(ui::savePng(shot, "strip_page_win32.png"));
         const std::set<ui::Color> colours(shot.pixels().begin(), shot.pixels().end());
