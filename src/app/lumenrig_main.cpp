@@ -106,17 +106,21 @@ int runSmoke(LumenrigProgram& program, const SmokeOptions& options, std::ostream
     std::vector<std::string> problems;
     ui::Loop& loop = ui::platform().loop();
     ui::TimerId check = 0;
-    check = loop.startTimer(options.checkAfterMs, [&] {
-        loop.stopTimer(check);
-        checkRunning(program.root(), options, problems);
-        lr::TData none;
-        program.root().mainForm().doClose(none);
-    });
     ui::TimerId deadline = 0;
-    deadline = loop.startTimer(options.checkAfterMs + options.closeWithinMs, [&] {
-        loop.stopTimer(deadline);
-        problems.push_back("the main window did not close");
-        loop.quit(1);
+    // Counted from the loop's first turn: on a slow machine the start itself may take longer than the
+    // wait, and the check must come after what the start left to the loop (the page restore).
+    loop.post([&] {
+        check = loop.startTimer(options.checkAfterMs, [&] {
+            loop.stopTimer(check);
+            checkRunning(program.root(), options, problems);
+            lr::TData none;
+            program.root().mainForm().doClose(none);
+        });
+        deadline = loop.startTimer(options.checkAfterMs + options.closeWithinMs, [&] {
+            loop.stopTimer(deadline);
+            problems.push_back("the main window did not close");
+            loop.quit(1);
+        });
     });
     const int code = program.run();
     loop.stopTimer(check);
