@@ -4,28 +4,17 @@
 
 #include "runtime/globals.h"
 #include "runtime/lifecycle.h"
-#include "runtime/multi_element.h"
 #include "settings/memory_system.h"
 #include "ui/headless/headless_platform.h"
 #include "ui/headless/recorded_message_boxes.h"
 #include "ui/headless/virtual_loop.h"
-#include "visual/visual_page.h"
+#include "visual/visual_host.h"
 
 namespace {
 
 constexpr int kFramesPerSecond = 20;
 
-class Host : public lr::TClassMultiBase {
-  public:
-    explicit Host(ui::Control* parent)
-        : TClassMultiBase(parent, nullptr), outer(make<lr::THIMultiElement>(parent, this, 1, 0)) {
-        outer.setCreate([this](ui::Control* p, lr::TClassMultiBase* o) {
-            return std::make_unique<lr::TClassChildPanel_2DEABE0>(p, o, outer);
-        });
-    }
-    void input(std::uint16_t index, lr::TData data = {}) { outer.doWork(data, index); }
-    lr::THIMultiElement& outer;
-};
+using visual_page::Host;
 
 std::string twelveLamps() {
     std::string text = "[circle_color]\r\n";

@@ -1,33 +1,22 @@
 #pragma once
-// The Visualization page in the smallest host a mode pages slot gives it, and the scene the real-window
-// tests light on each backend: a circle, a rectangle and a locked ladder over a coloured desktop.
+// The scene the real-window tests light on each backend: a circle, a rectangle and a locked ladder over a
+// coloured desktop.
 #include <gtest/gtest.h>
 
 #include <memory>
 
 #include "runtime/lifecycle.h"
-#include "runtime/multi_element.h"
 #include "settings/memory_system.h"
 #include "ui/image.h"
 #include "ui/platform.h"
-#include "visual/visual_page.h"
+#include "visual/visual_host.h"
 
 namespace three_shapes {
 
 inline constexpr ui::Color kDesktop = ui::rgb(40, 90, 160);
 inline constexpr ui::Rect kArea{60, 60, 400, 240};  // the part of the screen the shapes stand in
 
-class Host : public lr::TClassMultiBase {
-  public:
-    explicit Host(ui::Control* parent)
-        : TClassMultiBase(parent, nullptr), outer(make<lr::THIMultiElement>(parent, this, 1, 0)) {
-        outer.setCreate([this](ui::Control* p, lr::TClassMultiBase* o) {
-            return std::make_unique<lr::TClassChildPanel_2DEABE0>(p, o, outer);
-        });
-    }
-    void input(std::uint16_t index, lr::TData data = {}) { outer.doWork(data, index); }
-    lr::THIMultiElement& outer;
-};
+using visual_page::Host;
 
 inline void putScheme(settings::MemorySystem& sys) {
     sys.addFolder("C:\\Prog\\visualization");
